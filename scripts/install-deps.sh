@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Quorvel needs on Debian 12.
+# Run as root; does nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config git
+    clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
+    libemf2svg-dev libwmf-dev libuemf-dev
+    fonts-ipafont-gothic
+    locales
+    xvfb xauth xdotool x11-apps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests run under a locale whose decimal point is ",".
+for loc in de_DE.UTF-8 ja_JP.UTF-8; do
+    if ! locale -a 2>/dev/null | grep -qi "^${loc%%.*}\.utf-\?8$"; then
+        sed -i "s/^# *\(${loc} UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^${loc} UTF-8" /etc/locale.gen || echo "${loc} UTF-8" >>/etc/locale.gen
+        locale-gen >/dev/null
+    fi
+done

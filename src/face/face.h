@@ -1,0 +1,9 @@
+#pragma once
+
+#include "face/contourslider.h"
+#include "face/drawingsurface.h"
+#include "face/facefields.h"
+#include "face/faceparams.h"
+#include "face/judgement.h"
+#include "face/landmark.h"
+#include "face/overlay.h"
