@@ -11,12 +11,12 @@ namespace quorvel {
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
-    virtual void SetPenWidth(int width) = 0;                     // negative widths are ignored
+    virtual void SetPenWidth(int width) = 0; // negative widths are ignored
     virtual void SetPenColor(std::uint32_t colour) = 0;
     virtual void MoveTo(std::int32_t x, std::int32_t y) = 0;
-    virtual void LineTo(std::int32_t x, std::int32_t y) = 0;     // end point excluded for 1-pixel pens
-    virtual void Ellipse(std::int32_t x1, std::int32_t y1,       // right and bottom edges excluded,
-                         std::int32_t x2, std::int32_t y2) = 0;  // filled white, position unchanged
+    virtual void LineTo(std::int32_t x, std::int32_t y) = 0; // end point excluded for 1-pixel pens
+    virtual void Ellipse(std::int32_t x1, std::int32_t y1,   // right and bottom edges excluded,
+                         std::int32_t x2, std::int32_t y2) = 0; // filled white, position unchanged
 };
 
 // What the redraw needs of the picture view.

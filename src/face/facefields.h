@@ -6,7 +6,18 @@ namespace quorvel {
 
 // The parameter panel's fields, by component name, and the age label.
 enum class Field {
-    EditCX, EditCY, EditR, EditH, EditMO, EditE, EditNH, EditMH, EditA, EditY, EditX, LabelAP
+    EditCX,
+    EditCY,
+    EditR,
+    EditH,
+    EditMO,
+    EditE,
+    EditNH,
+    EditMH,
+    EditA,
+    EditY,
+    EditX,
+    LabelAP
 };
 
 // The face model's only store: the texts of the main window's fields. Writing

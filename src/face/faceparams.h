@@ -11,13 +11,13 @@ class FaceFields;
 struct FaceParams {
     std::int32_t cx = 0; // centre between the eyes, picture pixels
     std::int32_t cy = 0;
-    std::int32_t r = 0;  // half the face width, pixels
-    double h = 0;        // half the face height divided by r
-    double mo = 0;       // lower contour half's height over the upper half's
-    double e = 0;        // jaw bulge, pixels per degree of contour angle
-    double nh = 0;       // nose depth as a fraction of BottomSpan
-    double mh = 0;       // mouth depth as a fraction of BottomSpan
-    double a = 0;        // eye line's placement in the face box
+    std::int32_t r = 0; // half the face width, pixels
+    double h = 0;       // half the face height divided by r
+    double mo = 0;      // lower contour half's height over the upper half's
+    double e = 0;       // jaw bulge, pixels per degree of contour angle
+    double nh = 0;      // nose depth as a fraction of BottomSpan
+    double mh = 0;      // mouth depth as a fraction of BottomSpan
+    double a = 0;       // eye line's placement in the face box
 };
 
 // Derived from r, h, mo and a; pixels except UpperScale.

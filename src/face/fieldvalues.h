@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
-
 #include "face/facefields.h"
 #include "numtext/numbertext.h"
 #include "numtext/real.h"
+
+#include <cstdint>
 
 namespace quorvel {
 

@@ -1,21 +1,21 @@
 #include "face/overlay.h"
 
-#include <cstdint>
-
 #include "face/drawingsurface.h"
 #include "face/faceparams.h"
 #include "face/fieldvalues.h"
 #include "face/judgement.h"
 
+#include <cstdint>
+
 namespace quorvel {
 namespace {
 
-constexpr std::uint32_t red = 0x0000FF;  // 0x00BBGGRR
+constexpr std::uint32_t red = 0x0000FF; // 0x00BBGGRR
 constexpr std::uint32_t blue = 0xFF0000;
 constexpr double pi = 3.141592653589793;
 constexpr double radiansPerDegree = 1.0 / 180.0; // multiplied after pi, as (i * pi) * (1/180)
-constexpr double jawRise = 1.5;                  // bulge slope from 90 to 120 and 270 to 240 degrees
-constexpr double jawFall = 0.7501875468867217;   // 1/1.333: from 120 to 180 and 240 to 180 degrees
+constexpr double jawRise = 1.5;                // bulge slope from 90 to 120 and 270 to 240 degrees
+constexpr double jawFall = 0.7501875468867217; // 1/1.333: from 120 to 180 and 240 to 180 degrees
 
 // Picture pixels throughout: origin top-left, y downwards. Integer sums wrap.
 struct Overlay {

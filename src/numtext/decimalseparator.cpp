@@ -10,9 +10,13 @@ char separator = '.';
 
 } // namespace
 
-void SetDecimalSeparator(char newSeparator) { separator = newSeparator; }
+void SetDecimalSeparator(char newSeparator) {
+    separator = newSeparator;
+}
 
-char DecimalSeparator() { return separator; }
+char DecimalSeparator() {
+    return separator;
+}
 
 void RefreshDecimalSeparator() {
     // A private locale object reads the user's setting without changing the

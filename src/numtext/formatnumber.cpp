@@ -1,11 +1,11 @@
+#include "numtext/decimalseparator.h"
+#include "numtext/numbertext.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-#include "numtext/decimalseparator.h"
-#include "numtext/numbertext.h"
 
 namespace quorvel {
 namespace {
@@ -71,7 +71,9 @@ RoundedDigits RoundTo15(double magnitude) {
 
 } // namespace
 
-std::string FormatInt(std::int32_t value) { return std::to_string(value); }
+std::string FormatInt(std::int32_t value) {
+    return std::to_string(value);
+}
 
 std::string FormatDouble(double value) {
     if (value == 0.0) {
@@ -92,8 +94,8 @@ std::string FormatDouble(double value) {
                 text += digits.substr(0, whole) + separator + digits.substr(whole);
             }
         } else {
-            text += std::string("0") + separator + std::string(static_cast<std::size_t>(-point), '0') +
-                    digits;
+            text += std::string("0") + separator +
+                    std::string(static_cast<std::size_t>(-point), '0') + digits;
         }
     } else {
         text += digits[0];

@@ -1,16 +1,18 @@
-#include <charconv>
-#include <cstdint>
-#include <string>
-
 #include "numtext/decimalseparator.h"
 #include "numtext/failure.h"
 #include "numtext/numbertext.h"
 #include "numtext/textmessages.h"
 
+#include <charconv>
+#include <cstdint>
+#include <string>
+
 namespace quorvel {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A decimal number as written: value = digits * 10^exponent, digits without
 // leading or trailing zeros.

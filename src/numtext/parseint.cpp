@@ -1,14 +1,16 @@
-#include <cstdint>
-#include <string>
-
 #include "numtext/failure.h"
 #include "numtext/numbertext.h"
 #include "numtext/textmessages.h"
 
+#include <cstdint>
+#include <string>
+
 namespace quorvel {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') {

@@ -1,9 +1,9 @@
 #include "numtext/real.h"
 
-#include <cmath>
-
 #include "numtext/failure.h"
 #include "numtext/numbertext.h"
+
+#include <cmath>
 
 namespace quorvel {
 namespace {
@@ -22,9 +22,15 @@ Real Checked(double result) {
 
 } // namespace
 
-Real operator+(Real a, Real b) { return Checked(a.value_ + b.value_); }
-Real operator-(Real a, Real b) { return Checked(a.value_ - b.value_); }
-Real operator*(Real a, Real b) { return Checked(a.value_ * b.value_); }
+Real operator+(Real a, Real b) {
+    return Checked(a.value_ + b.value_);
+}
+Real operator-(Real a, Real b) {
+    return Checked(a.value_ - b.value_);
+}
+Real operator*(Real a, Real b) {
+    return Checked(a.value_ * b.value_);
+}
 
 Real operator/(Real a, Real b) {
     if (b.value_ == 0.0) {
@@ -34,9 +40,17 @@ Real operator/(Real a, Real b) {
     return Checked(a.value_ / b.value_);
 }
 
-Real Abs(Real value) { return Real(std::fabs(value.Value())); }
-Real Sin(Real radians) { return Checked(std::sin(radians.Value())); }
-Real Cos(Real radians) { return Checked(std::cos(radians.Value())); }
-std::int32_t TruncToInt(Real value) { return TruncToInt(value.Value()); }
+Real Abs(Real value) {
+    return Real(std::fabs(value.Value()));
+}
+Real Sin(Real radians) {
+    return Checked(std::sin(radians.Value()));
+}
+Real Cos(Real radians) {
+    return Checked(std::cos(radians.Value()));
+}
+std::int32_t TruncToInt(Real value) {
+    return TruncToInt(value.Value());
+}
 
 } // namespace quorvel

@@ -11,7 +11,7 @@ namespace quorvel {
 class Real {
 public:
     constexpr Real() = default;
-    constexpr Real(double value) : value_(value) {}                              // NOLINT
+    constexpr Real(double value) : value_(value) {}                            // NOLINT
     constexpr Real(std::int32_t value) : value_(static_cast<double>(value)) {} // NOLINT
 
     constexpr double Value() const { return value_; }

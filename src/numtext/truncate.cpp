@@ -1,8 +1,8 @@
-#include <cmath>
-#include <cstdint>
-
 #include "numtext/failure.h"
 #include "numtext/numbertext.h"
+
+#include <cmath>
+#include <cstdint>
 
 namespace quorvel {
 
