@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QImage>
+#include "face/drawingsurface.h"
 
+#include <QImage>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
 #include <string>
-
-#include "face/drawingsurface.h"
 
 namespace quorvel {
 
@@ -39,6 +38,9 @@ protected:
     void NotifyChanged() const;
 
 private:
+    // A reload hands the view's notice on to the picture that replaces this one.
+    friend void ReloadPictureFile(const std::string& fileName, std::unique_ptr<Picture>& current);
+
     PictureKind kind_;
     int width_;
     int height_;
@@ -50,8 +52,8 @@ private:
 std::unique_ptr<Picture> LoadPictureFile(const std::string& fileName);
 
 // The redraw path's load: on success `current` holds the new picture (its
-// memory may be reused when size and format match); on failure `current` is
-// left exactly as it was.
+// memory may be reused when size and format match) with the change notice the
+// old one had; on failure `current` is left exactly as it was.
 void ReloadPictureFile(const std::string& fileName, std::unique_ptr<Picture>& current);
 
 // A white raster in the display's format.

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+namespace quorvel {
+
+class ByteSource;
+class PixelMemory;
+class Raster;
+
+// Reads a whole bitmap file from `source`. When `reusable` is given and has
+// exactly the size the new raster needs, the pixels are read into it and the
+// new raster takes it over; every refusal comes before it is written to.
+std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable);
+
+} // namespace quorvel

@@ -1,0 +1,83 @@
+#include "picture/picturefile.h"
+
+#include "numtext/failure.h"
+#include "picture/picturemessages.h"
+#include "picture/pixelmemory.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvel {
+
+PictureFile::PictureFile(const std::string& fileName) {
+    const Failure cannotOpen(WithText(kCannotOpenMessage, fileName));
+    if (fileName.find('\0') != std::string::npos) {
+        throw cannotOpen;
+    }
+    // Read-only and shared: this platform has no exclusive open of ordinary
+    // files, so other readers are neither locked out nor detected. O_NONBLOCK
+    // keeps a FIFO from blocking the open; it is refused just below.
+    descriptor_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor_ < 0) {
+        throw cannotOpen;
+    }
+    struct stat status {};
+    if (::fstat(descriptor_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor_);
+        throw cannotOpen;
+    }
+    remaining_ = static_cast<std::uint64_t>(status.st_size);
+}
+
+PictureFile::~PictureFile() {
+    ::close(descriptor_);
+}
+
+void PictureFile::Skip(std::uint64_t count) {
+    if (count > remaining_ ||
+        ::lseek(descriptor_, static_cast<off_t>(count), SEEK_CUR) == static_cast<off_t>(-1)) {
+        throw Failure(kReadErrorMessage);
+    }
+    remaining_ -= count;
+}
+
+std::size_t PictureFile::ReadUpTo(std::span<std::uint8_t> into) {
+    std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(into.size(), remaining_));
+    std::size_t done = 0;
+    while (done < wanted) {
+        ssize_t got = ::read(descriptor_, into.data() + done, wanted - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw Failure(kReadErrorMessage);
+        }
+        if (got == 0) {
+            remaining_ = 0; // the file shrank since it was opened
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    remaining_ -= std::min<std::uint64_t>(done, remaining_);
+    return done;
+}
+
+std::vector<std::uint8_t> PictureFile::ReadRest() {
+    if (remaining_ > kPixelMemoryLimit) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(remaining_));
+    } catch (const std::bad_alloc&) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+    bytes.resize(ReadUpTo(bytes));
+    return bytes;
+}
+
+} // namespace quorvel
