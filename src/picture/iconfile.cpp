@@ -1,13 +1,34 @@
 #include "numtext/failure.h"
+#include "picture/icondecoder.h"
+#include "picture/iconpicture.h"
 #include "picture/picture.h"
+#include "picture/recordbytes.h"
 
 namespace quorvel {
 
+// Only the 6-byte header (reserved, type, image count) is judged as the file
+// is read. The image of a type 1 file is chosen and decoded here as well,
+// not at its first paint: a paint handler has no way to report a failure, so
+// a file with no usable image is refused now, while the view can still keep
+// its previous picture.
 std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < 6) {
+    const RecordBytes file(bytes);
+    if (!file.Has(0, 6)) {
         throw Failure("ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
     }
-    throw Failure("ｱｲｺﾝｲﾒｰｼﾞが不正です");
+    switch (file.U16(2)) {
+    case 0:
+        return std::make_unique<IconPicture>(QImage());
+    case 1: {
+        QImage chosen = DecodeBestIconImage(bytes, kStandardIconSize);
+        if (chosen.isNull()) {
+            throw Failure("ｼｽﾃﾑ ﾘｿｰｽが足りません");
+        }
+        return std::make_unique<IconPicture>(std::move(chosen));
+    }
+    default:
+        throw Failure("ｱｲｺﾝｲﾒｰｼﾞが不正です");
+    }
 }
 
 } // namespace quorvel

@@ -1,10 +1,16 @@
-#include "numtext/failure.h"
+#include "picture/metafilelayout.h"
+#include "picture/metafilepicture.h"
 #include "picture/picture.h"
 
 namespace quorvel {
 
-std::unique_ptr<Picture> ReadMetafileFile(std::span<const std::uint8_t>) {
-    throw Failure("ﾒﾀﾌｧｲﾙが不正です");
+// Both metafile extensions take either form. The form, the size and the
+// soundness of the record chain are judged here; the records are played
+// when the picture is first painted.
+std::unique_ptr<Picture> ReadMetafileFile(std::span<const std::uint8_t> bytes) {
+    const MetafileLayout layout = ReadMetafileLayout(bytes);
+    return std::make_unique<MetafilePicture>(std::vector<std::uint8_t>(bytes.begin(), bytes.end()),
+                                             layout);
 }
 
 } // namespace quorvel
