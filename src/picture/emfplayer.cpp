@@ -259,24 +259,27 @@ private:
         dc_.Text(run);
     }
 
-    // A region's rectangles in device units; none when the record has no region.
-    static std::optional<std::vector<QRectF>> RegionAt(const RecordBytes& r, std::size_t sizeAt,
-                                                       std::size_t dataAt) {
+    // A region's rectangles in device units, or none when the record carries
+    // no region; false when the region data does not fit its record.
+    static bool RegionAt(const RecordBytes& r, std::size_t sizeAt, std::size_t dataAt,
+                         std::optional<std::vector<QRectF>>& rects) {
         const std::size_t size = r.U32(sizeAt);
         if (size == 0) {
-            return std::nullopt;
+            rects.reset();
+            return true;
         }
         const RecordBytes data = r.Sub(dataAt, size);
         const std::size_t headerSize = data.U32(0);
         const std::size_t count = data.U32(8);
-        std::vector<QRectF> rects;
-        if (headerSize < 32 || count > data.Size() / 16 || !data.Has(headerSize, count * 16)) {
-            return rects;
+        if (!r.Has(dataAt, size) || headerSize < 32 || count > data.Size() / 16 ||
+            !data.Has(headerSize, count * 16)) {
+            return false;
         }
+        rects.emplace();
         for (std::size_t i = 0; i < count; ++i) {
-            rects.push_back(BoxAt(data, headerSize + i * 16));
+            rects->push_back(BoxAt(data, headerSize + i * 16));
         }
-        return rects;
+        return true;
     }
 
     void Record(std::uint32_t type, const RecordBytes& r) {
@@ -444,7 +447,9 @@ private:
             dc_.AbortPath();
             break;
         case kExtSelectClipRgn:
-            dc_.SelectClipRegion(RegionAt(r, 8, 16), r.U32(12));
+            if (std::optional<std::vector<QRectF>> rects; RegionAt(r, 8, 16, rects)) {
+                dc_.SelectClipRegion(rects, r.U32(12));
+            }
             break;
         case kExtTextOutA:
         case kExtTextOutW:

@@ -562,7 +562,7 @@ void GdiContext::Text(const TextRun& run) {
     }
     const QPointF origin = toTarget.map(reference);
     painter_.translate(origin);
-    painter_.rotate(-state_.font.escapement / 10.0);
+    painter_.rotate(-static_cast<double>(state_.font.escapement) / 10);
     if (state_.opaqueBackground) {
         painter_.fillRect(
             QRectF(x, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
@@ -665,20 +665,38 @@ void GdiContext::SelectClipRegion(const std::optional<std::vector<QRectF>>& devi
 }
 
 void GdiContext::SelectClipPath(std::uint32_t mode) {
-    const QRegion region = TargetRegion(state_.path);
-    state_.path = QPainterPath();
-    state_.pathOpen = false;
-    CombineClip(region, mode);
+    if (const std::optional<QPainterPath> shape = TakePath()) {
+        CombineClip(TargetRegion(*shape), mode);
+    }
 }
 
 void GdiContext::BeginPath() {
     state_.path = QPainterPath();
     state_.pathOpen = true;
+    state_.pathClosed = false;
+}
+
+void GdiContext::EndPath() {
+    if (state_.pathOpen) {
+        state_.pathOpen = false;
+        state_.pathClosed = true;
+    }
 }
 
 void GdiContext::AbortPath() {
     state_.path = QPainterPath();
     state_.pathOpen = false;
+    state_.pathClosed = false;
+}
+
+// The path of a bracket that has ended, which using it discards.
+std::optional<QPainterPath> GdiContext::TakePath() {
+    if (!state_.pathClosed) {
+        return std::nullopt;
+    }
+    QPainterPath shape = state_.path;
+    AbortPath();
+    return shape;
 }
 
 void GdiContext::CloseFigure() {
@@ -688,24 +706,24 @@ void GdiContext::CloseFigure() {
 }
 
 void GdiContext::FillPath() {
-    const QPainterPath shape = state_.path;
-    AbortPath();
-    const GdiPen pen = state_.pen;
-    state_.pen.style = 5;
-    Draw(shape, true);
-    state_.pen = pen;
+    if (const std::optional<QPainterPath> shape = TakePath()) {
+        const GdiPen pen = state_.pen;
+        state_.pen.style = 5;
+        Draw(*shape, true);
+        state_.pen = pen;
+    }
 }
 
 void GdiContext::StrokePath() {
-    const QPainterPath shape = state_.path;
-    AbortPath();
-    Draw(shape, false);
+    if (const std::optional<QPainterPath> shape = TakePath()) {
+        Draw(*shape, false);
+    }
 }
 
 void GdiContext::StrokeAndFillPath() {
-    const QPainterPath shape = state_.path;
-    AbortPath();
-    Draw(shape, true);
+    if (const std::optional<QPainterPath> shape = TakePath()) {
+        Draw(*shape, true);
+    }
 }
 
 } // namespace quorvel

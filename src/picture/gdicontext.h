@@ -82,7 +82,7 @@ public:
     void SelectClipPath(std::uint32_t mode);
 
     void BeginPath();
-    void EndPath() { state_.pathOpen = false; }
+    void EndPath();
     void AbortPath();
     void CloseFigure();
     void FillPath();
@@ -109,7 +109,8 @@ private:
         QPointF position;
         std::optional<QRegion> clip; // target pixels; none: the whole image
         QPainterPath path;           // logical units
-        bool pathOpen = false;
+        bool pathOpen = false;       // between BeginPath and EndPath
+        bool pathClosed = false;     // after EndPath, until the path is used
     };
 
     QTransform PageTransform() const;
@@ -119,6 +120,7 @@ private:
     void PrepareDrawing();
     void Draw(const QPainterPath& shape, bool fill);
     QPainterPath ArcPath(ArcKind kind, QRectF box, QPointF start, QPointF end) const;
+    std::optional<QPainterPath> TakePath();
     QRegion TargetRegion(const QPainterPath& logical) const;
     void CombineClip(const QRegion& region, std::uint32_t mode);
     void ApplyClip();

@@ -49,11 +49,12 @@ public:
                static_cast<std::uint32_t>(bytes_[offset + 3]) << 24;
     }
     std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
-    float F32(std::size_t offset) const {
+    // A 32-bit IEEE float, widened.
+    double F32(std::size_t offset) const {
         std::uint32_t bits = U32(offset);
         float value;
         std::memcpy(&value, &bits, sizeof value);
-        return value;
+        return static_cast<double>(value);
     }
 
 private:
