@@ -1,0 +1,115 @@
+#include "app/notifyingslider.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QProxyStyle>
+#include <QWheelEvent>
+
+namespace quorvel {
+namespace {
+
+// The left button pages toward the click on the track; no button jumps there.
+class PagingSliderStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons) {
+            return Qt::NoButton;
+        }
+        if (hint == SH_Slider_PageSetButtons) {
+            return Qt::LeftButton;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Events through which the user moves the slider; the timer repeats a page
+// step while the mouse is held on the track.
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Timer:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MovesSlider(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+NotifyingSlider::NotifyingSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    auto* style = new PagingSliderStyle;
+    style->setParent(this);
+    setStyle(style);
+    connect(this, &QAbstractSlider::actionTriggered, this, &NotifyingSlider::ActionTriggered);
+}
+
+bool NotifyingSlider::event(QEvent* event) {
+    const bool user = IsUserInput(event->type());
+    userInput_ += user ? 1 : 0;
+    const bool handled = QSlider::event(event);
+    userInput_ -= user ? 1 : 0;
+    return handled;
+}
+
+// Emitted by Qt before the new position is committed, also for
+// setSliderPosition from the program. A key pressed at the end of the range
+// moves nothing and is not a move.
+void NotifyingSlider::ActionTriggered(int action) {
+    if (userInput_ > 0 && (action == SliderMove || sliderPosition() != value())) {
+        emit Notified();
+    }
+}
+
+void NotifyingSlider::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    QSlider::mousePressEvent(event);
+    mouseMove_ = mouseMove_ || event->isAccepted();
+}
+
+void NotifyingSlider::mouseReleaseEvent(QMouseEvent* event) {
+    QSlider::mouseReleaseEvent(event);
+    if (mouseMove_ && event->button() == Qt::LeftButton) {
+        mouseMove_ = false;
+        emit Notified();
+    }
+}
+
+void NotifyingSlider::keyReleaseEvent(QKeyEvent* event) {
+    QSlider::keyReleaseEvent(event);
+    if (!event->isAutoRepeat() && MovesSlider(event->key())) {
+        emit Notified();
+    }
+}
+
+void NotifyingSlider::wheelEvent(QWheelEvent* event) {
+    QSlider::wheelEvent(event);
+    if (event->isAccepted()) {
+        emit Notified(); // a wheel step is a whole move
+    }
+}
+
+} // namespace quorvel
