@@ -9,6 +9,7 @@
 #include "picture/rleexpand.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -74,9 +75,7 @@ PixelFormat RasterFormatOf(const BitmapHeader& header) {
         throw Failure(kInvalidBitmapMessage);
     }
     const auto width = static_cast<std::uint32_t>(header.width);
-    const std::uint64_t height = header.height < 0
-                                     ? std::uint64_t{0} - static_cast<std::uint32_t>(header.height)
-                                     : static_cast<std::uint64_t>(header.height);
+    const auto height = static_cast<std::uint64_t>(std::abs(std::int64_t{header.height}));
     // The raster and its display copy of 4 bytes a pixel must both fit.
     const std::uint64_t ownRow = RowBytes(width, header.bitsPerPixel);
     if (!WithinLimit(ownRow, height) || !WithinLimit(std::uint64_t{width} * 4, height)) {
