@@ -1,3 +1,4 @@
+#include "picture/dibimage.h"
 #include "picture/gdicontext.h"
 #include "picture/metafileplayers.h"
 
@@ -59,6 +60,9 @@ enum : std::uint32_t {
     kSelectClipPath = 67,
     kAbortPath = 68,
     kExtSelectClipRgn = 75,
+    kBitBlt = 76,
+    kStretchBlt = 77,
+    kStretchDiBits = 81,
     kExtCreateFontIndirectW = 82,
     kExtTextOutA = 83,
     kExtTextOutW = 84,
@@ -75,7 +79,8 @@ enum : std::uint32_t {
 };
 
 constexpr std::uint32_t kStockObjectFlag = 0x80000000;
-constexpr std::uint32_t kTextPdy = 0x2000; // advances come as x, y pairs
+constexpr std::uint32_t kRopSourceCopy = 0xCC; // the only copy of a bitmap drawn
+constexpr std::uint32_t kTextPdy = 0x2000;     // advances come as x, y pairs
 constexpr std::size_t kHeaderHandles = 56;
 
 QPointF PointAt(const RecordBytes& r, std::size_t offset, bool small) {
@@ -282,6 +287,39 @@ private:
         return true;
     }
 
+    // The bitmap info and rows a record points to, each by offset and size.
+    static RecordBytes Part(const RecordBytes& r, std::size_t offsetAt, std::size_t sizeAt) {
+        const std::size_t offset = r.U32(offsetAt);
+        const std::size_t size = r.U32(sizeAt);
+        return r.Has(offset, size) ? r.Sub(offset, size) : RecordBytes();
+    }
+
+    void BitBlt(const RecordBytes& r, bool stretch) {
+        const QRectF dest(r.I32(24), r.I32(28), r.I32(32), r.I32(36));
+        const std::uint32_t rop = r.U32(40);
+        if (r.U32(88) == 0) {
+            dc_.FillByRop(dest, rop);
+            return;
+        }
+        if (((rop >> 16) & 0xFF) != kRopSourceCopy) {
+            return;
+        }
+        const QSizeF sourceSize = stretch ? QSizeF(r.I32(100), r.I32(104)) : dest.size();
+        const QImage bitmap = DecodeOpaqueDib(Part(r, 84, 88), Part(r, 92, 96));
+        dc_.CopyBitmap(dest, bitmap, QRectF(QPointF(r.I32(44), r.I32(48)), sourceSize));
+    }
+
+    void StretchDiBits(const RecordBytes& r) {
+        if (((r.U32(68) >> 16) & 0xFF) != kRopSourceCopy) {
+            return;
+        }
+        const RecordBytes info = Part(r, 48, 52);
+        const QImage bitmap = DecodeOpaqueDib(info, Part(r, 56, 60));
+        const QRectF source(r.I32(32), r.I32(36), r.I32(40), r.I32(44));
+        dc_.CopyBitmap(QRectF(r.I32(24), r.I32(28), r.I32(72), r.I32(76)), bitmap,
+                       SourceInDibRows(info, bitmap, source));
+    }
+
     void Record(std::uint32_t type, const RecordBytes& r) {
         switch (type) {
         case kPolyBezier:
@@ -450,6 +488,13 @@ private:
             if (std::optional<std::vector<QRectF>> rects; RegionAt(r, 8, 16, rects)) {
                 dc_.SelectClipRegion(rects, r.U32(12));
             }
+            break;
+        case kBitBlt:
+        case kStretchBlt:
+            BitBlt(r, type == kStretchBlt);
+            break;
+        case kStretchDiBits:
+            StretchDiBits(r);
             break;
         case kExtTextOutA:
         case kExtTextOutW:

@@ -24,6 +24,10 @@ constexpr std::uint32_t kRegionOr = 2;
 constexpr std::uint32_t kRegionXor = 3;
 constexpr std::uint32_t kRegionDiff = 4;
 constexpr std::uint32_t kRegionCopy = 5;
+// Raster operations by their index, the third byte of the code.
+constexpr std::uint32_t kRopPatternCopy = 0xF0;
+constexpr std::uint32_t kRopBlackness = 0x00;
+constexpr std::uint32_t kRopWhiteness = 0xFF;
 // Deeper nesting of saved states is ignored rather than stored.
 constexpr std::size_t kMaxSavedStates = 4096;
 // Glyphs larger than this many pixels are drawn at this size.
@@ -592,6 +596,38 @@ void GdiContext::Text(const TextRun& run) {
     painter_.restore();
     if (updateCp && xScale > 0) {
         state_.position = reference + QPointF(width / xScale, 0);
+    }
+}
+
+void GdiContext::CopyBitmap(QRectF dest, const QImage& bitmap, QRectF source) {
+    const QTransform toTarget = LogicalToTarget();
+    const QRect part = source.normalized().toAlignedRect().intersected(bitmap.rect());
+    if (state_.pathOpen || bitmap.isNull() || part.isEmpty() || !IsUsable(toTarget)) {
+        return;
+    }
+    const QImage piece = bitmap.copy(part).mirrored(dest.width() < 0, dest.height() < 0);
+    painter_.setTransform(toTarget);
+    painter_.drawImage(dest.normalized(), piece);
+}
+
+void GdiContext::FillByRop(QRectF dest, std::uint32_t rop) {
+    const QTransform toTarget = LogicalToTarget();
+    if (state_.pathOpen || !IsUsable(toTarget)) {
+        return;
+    }
+    painter_.setTransform(toTarget);
+    switch ((rop >> 16) & 0xFF) {
+    case kRopPatternCopy:
+        painter_.fillRect(dest.normalized(), Brush());
+        break;
+    case kRopBlackness:
+        painter_.fillRect(dest.normalized(), Qt::black);
+        break;
+    case kRopWhiteness:
+        painter_.fillRect(dest.normalized(), Qt::white);
+        break;
+    default:
+        break;
     }
 }
 

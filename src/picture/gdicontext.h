@@ -62,6 +62,12 @@ public:
     void Ellipse(QRectF box);
     void Arc(ArcKind kind, QRectF box, QPointF start, QPointF end);
     void SetPixel(QPointF point, QColor colour);
+    // The part `source` (pixels from the top-left) of a bitmap copied into
+    // the logical rectangle `dest`, mirrored where dest runs backwards.
+    void CopyBitmap(QRectF dest, const QImage& bitmap, QRectF source);
+    // A rectangle filled by a raster operation that uses no source: the
+    // brush, black or white. Other operations draw nothing.
+    void FillByRop(QRectF dest, std::uint32_t rop);
 
     struct TextRun {
         QPointF reference;

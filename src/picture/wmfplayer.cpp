@@ -1,3 +1,4 @@
+#include "picture/dibimage.h"
 #include "picture/gdicontext.h"
 #include "picture/metafileplayers.h"
 
@@ -42,6 +43,10 @@ enum : std::uint16_t {
     kPie = 0x081A,
     kChord = 0x0830,
     kExtTextOut = 0x0A32,
+    kPatBlt = 0x061D,
+    kDibBitBlt = 0x0940,
+    kDibStretchBlt = 0x0B41,
+    kStretchDib = 0x0F43,
     // Objects that take a slot but draw nothing here.
     kCreatePalette = 0x00F7,
     kDibCreatePatternBrush = 0x0142,
@@ -51,6 +56,7 @@ enum : std::uint16_t {
 
 constexpr std::size_t kParams = 6;
 constexpr std::uint16_t kTextOpaqueOrClipped = 0x0006;
+constexpr std::uint32_t kRopSourceCopy = 0xCC; // the only copy of a bitmap drawn
 
 // Parameters are 16-bit words, points stored x before y unless noted.
 QPointF PointAt(const RecordBytes& r, std::size_t offset) {
@@ -207,6 +213,42 @@ private:
         dc_.Text(run);
     }
 
+    // Rectangles stored as height, width, y, x.
+    static QRectF SizedBoxAt(const RecordBytes& r, std::size_t offset) {
+        return QRectF(r.I16(offset + 6), r.I16(offset + 4), r.I16(offset + 2), r.I16(offset));
+    }
+
+    // The copies of a bitmap come with or without one; without, their
+    // parameters hold one more (reserved) word before the destination.
+    void BitmapCopy(const RecordBytes& r, bool stretch) {
+        const std::uint32_t rop = r.U32(kParams);
+        const std::size_t sourceAt = kParams + 4;
+        const std::size_t withoutBitmap = sourceAt + (stretch ? 18 : 14);
+        if (r.Size() == withoutBitmap) {
+            dc_.FillByRop(SizedBoxAt(r, withoutBitmap - 8), rop);
+            return;
+        }
+        if (((rop >> 16) & 0xFF) != kRopSourceCopy) {
+            return;
+        }
+        const std::size_t destAt = sourceAt + (stretch ? 8 : 4);
+        QRectF source = stretch ? SizedBoxAt(r, sourceAt) : SizedBoxAt(r, destAt);
+        source.moveTopLeft(stretch ? ReversedPointAt(r, sourceAt + 4)
+                                   : ReversedPointAt(r, sourceAt));
+        const RecordBytes dib = r.Sub(destAt + 8, r.Size());
+        dc_.CopyBitmap(SizedBoxAt(r, destAt), DecodeOpaqueDib(dib), source);
+    }
+
+    void StretchDib(const RecordBytes& r) {
+        if (((r.U32(kParams) >> 16) & 0xFF) != kRopSourceCopy) {
+            return;
+        }
+        const RecordBytes dib = r.Sub(kParams + 22, r.Size());
+        const QImage bitmap = DecodeOpaqueDib(dib);
+        const QRectF source = SizedBoxAt(r, kParams + 6);
+        dc_.CopyBitmap(SizedBoxAt(r, kParams + 14), bitmap, SourceInDibRows(dib, bitmap, source));
+    }
+
     void Record(std::uint16_t function, const RecordBytes& r) {
         switch (function) {
         case kSaveDc:
@@ -314,6 +356,16 @@ private:
         }
         case kTextOut:
             TextOut(r);
+            break;
+        case kPatBlt:
+            dc_.FillByRop(SizedBoxAt(r, kParams + 4), r.U32(kParams));
+            break;
+        case kDibBitBlt:
+        case kDibStretchBlt:
+            BitmapCopy(r, function == kDibStretchBlt);
+            break;
+        case kStretchDib:
+            StretchDib(r);
             break;
         case kExtTextOut:
             ExtTextOut(r);

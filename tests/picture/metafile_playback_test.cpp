@@ -89,6 +89,42 @@ enum : std::uint16_t {
     kWmfRectangle = 0x041B,
 };
 
+// A 2 x 2 bitmap: red, green over yellow, blue.
+constexpr QRgb kYellow = 0xFFFFFF00;
+Bytes Info() {
+    return test::DibInfo24(2, 2);
+}
+Bytes Rows() {
+    return test::DibRows24(2, 2, {0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF});
+}
+
+// STRETCHDIBITS of the bitmap's source rectangle onto 10..90.
+Bytes StretchDiBits(std::int32_t sourceWidth, std::int32_t sourceHeight) {
+    Bytes payload;
+    for (std::int32_t v : {0, 0, 0, 0, 10, 10, 0, 0, sourceWidth, sourceHeight, 80, 40, 120, 16, 0,
+                           0x00CC0020, 80, 80}) {
+        test::Put32(payload, static_cast<std::uint32_t>(v));
+    }
+    const Bytes info = Info();
+    const Bytes rows = Rows();
+    payload.insert(payload.end(), info.begin(), info.end());
+    payload.insert(payload.end(), rows.begin(), rows.end());
+    return payload;
+}
+
+// A Windows metafile record's parameters followed by the packed bitmap.
+Bytes WithDib(const std::vector<std::int16_t>& params) {
+    Bytes payload;
+    for (std::int16_t v : params) {
+        test::Put16(payload, static_cast<std::uint16_t>(v));
+    }
+    const Bytes info = Info();
+    const Bytes rows = Rows();
+    payload.insert(payload.end(), info.begin(), info.end());
+    payload.insert(payload.end(), rows.begin(), rows.end());
+    return payload;
+}
+
 WmfBuilder WmfWithGreenBrushAndRedPen() {
     WmfBuilder wmf;
     // Colours are two words, low first: 0x0000FF00 is green, 0x000000FF red.
@@ -183,6 +219,30 @@ const Case kCases[] = {
          .Add(kRectangle, {10, 10, 50, 50})
          .Build(),
      {{30, 30, kGreen}}},
+    {"enhanced_bitmap_rows_not_turned_upright",
+     EmfBuilder().AddBytes(81, StretchDiBits(2, 2)).Build(),
+     {{20, 20, kRed}, {80, 20, kGreen}, {20, 80, kYellow}, {80, 80, kBlue}, {5, 5, kClear}}},
+    {"enhanced_bitmap_source_counted_from_the_top",
+     EmfBuilder().AddBytes(81, StretchDiBits(1, 1)).Build(),
+     {{20, 20, kYellow}, {80, 80, kYellow}}},
+    {"enhanced_pattern_copy_without_a_bitmap_not_filled",
+     EmfWithGreenBrushAndRedPen()
+         .Add(76, {0, 0, 0, 0, 10, 10, 40, 40, 0x00F00021, 0, 0, 0x3F800000, 0, 0, 0x3F800000, 0,
+                   0, 0, 0, 0, 0, 0, 0})
+         .Build(),
+     {{30, 30, kGreen}, {60, 60, kClear}}},
+    {"placeable_bitmap_rows_not_turned_upright",
+     WmfBuilder().AddBytes(0x0F43, WithDib({0x0020, 0x00CC, 0, 2, 2, 0, 0, 80, 80, 10, 10})).Build(),
+     {{20, 20, kRed}, {80, 20, kGreen}, {20, 80, kYellow}, {80, 80, kBlue}}},
+    {"placeable_stretched_copy_parameters_misread",
+     WmfBuilder().AddBytes(0x0B41, WithDib({0x0020, 0x00CC, 1, 1, 0, 1, 40, 40, 50, 50})).Build(),
+     {{60, 60, kGreen}, {89, 89, kGreen}, {40, 40, kClear}}},
+    {"placeable_copy_parameters_misread",
+     WmfBuilder().AddBytes(0x0940, WithDib({0x0020, 0x00CC, 1, 0, 1, 2, 5, 7})).Build(),
+     {{7, 5, kYellow}, {8, 5, kBlue}, {7, 6, kClear}, {6, 5, kClear}}},
+    {"placeable_pattern_copy_not_filled",
+     WmfWithGreenBrushAndRedPen().Add(0x061D, {0x0021, 0x00F0, 40, 40, 10, 10}).Build(),
+     {{30, 30, kGreen}, {60, 60, kClear}}},
     {"placeable_rectangle_fill_and_rim_missing",
      WmfWithGreenBrushAndRedPen().Add(kWmfRectangle, {40, 50, 10, 20}).Build(),
      {{35, 25, kGreen}, {20, 25, kRed}, {35, 10, kRed}, {60, 25, kClear}, {35, 45, kClear}}},

@@ -24,6 +24,34 @@ inline void Patch32(Bytes& out, std::size_t at, std::uint32_t value) {
     }
 }
 
+// The 40-byte info header of an uncompressed 24-bit bitmap.
+inline Bytes DibInfo24(int width, int height) {
+    Bytes out;
+    for (std::uint32_t v :
+         {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height)}) {
+        Put32(out, v);
+    }
+    Put16(out, 1);
+    Put16(out, 24);
+    out.resize(40, 0);
+    return out;
+}
+
+// Its rows, bottom-up, from pixels 0xRRGGBB given top row first.
+inline Bytes DibRows24(int width, int height, const std::vector<std::uint32_t>& pixels) {
+    Bytes out;
+    const auto w = static_cast<std::size_t>(width);
+    for (int y = height - 1; y >= 0; --y) {
+        for (std::size_t x = 0; x < w; ++x) {
+            const std::uint32_t p = pixels[static_cast<std::size_t>(y) * w + x];
+            out.insert(out.end(), {static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(p >> 8),
+                                   static_cast<std::uint8_t>(p >> 16)});
+        }
+        out.resize((out.size() + 3) / 4 * 4, 0);
+    }
+    return out;
+}
+
 // An enhanced metafile: a 108-byte header, the records added, an EOF record.
 struct EmfBuilder {
     std::int32_t frame[4] = {0, 0, 2540, 2540}; // hundredths of a millimetre
