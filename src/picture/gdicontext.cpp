@@ -232,8 +232,9 @@ QPen GdiContext::Pen() const {
     default:
         break;
     }
-    // Width 0 is one device pixel whatever the mapping, as in Qt.
-    pen.setWidthF(state_.pen.width);
+    // Width 0 is one device pixel whatever the mapping, as in Qt; a negative
+    // width counts by its size.
+    pen.setWidthF(std::abs(state_.pen.width));
     switch (style & 0xF00) {
     case 0x100:
         pen.setCapStyle(Qt::SquareCap);
