@@ -2,6 +2,7 @@
 #include "picture/icondecoder.h"
 #include "picture/iconpicture.h"
 #include "picture/picture.h"
+#include "picture/picturemessages.h"
 #include "picture/recordbytes.h"
 
 namespace quorvel {
@@ -14,7 +15,7 @@ namespace quorvel {
 std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
     const RecordBytes file(bytes);
     if (!file.Has(0, 6)) {
-        throw Failure("ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
+        throw Failure(kReadErrorMessage);
     }
     switch (file.U16(2)) {
     case 0:
@@ -22,12 +23,12 @@ std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
     case 1: {
         QImage chosen = DecodeBestIconImage(bytes, kStandardIconSize);
         if (chosen.isNull()) {
-            throw Failure("ｼｽﾃﾑ ﾘｿｰｽが足りません");
+            throw Failure(kNoSystemResourcesMessage);
         }
         return std::make_unique<IconPicture>(std::move(chosen));
     }
     default:
-        throw Failure("ｱｲｺﾝｲﾒｰｼﾞが不正です");
+        throw Failure(kInvalidIconMessage);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "picture/metafilelayout.h"
 
 #include "numtext/failure.h"
+#include "picture/picturemessages.h"
 #include "picture/recordbytes.h"
 
-#include <cstdlib>
 #include <limits>
 
 namespace quorvel {
@@ -22,7 +22,7 @@ constexpr std::size_t kWindowsHeaderSize = 18;
 constexpr std::uint64_t kMaxPixelBytes = std::uint64_t{1} << 30;
 
 [[noreturn]] void Invalid() {
-    throw Failure("ﾒﾀﾌｧｲﾙが不正です");
+    throw Failure(kInvalidMetafileMessage);
 }
 
 // numerator / denominator rounded half up; a negative extent draws nothing
@@ -46,7 +46,7 @@ std::uint64_t ScaledExtent(std::int64_t extent, std::int64_t multiplier, std::in
 void CheckPixelMemory(MetafileLayout& layout, std::uint64_t width, std::uint64_t height) {
     const std::uint64_t limit = kMaxPixelBytes / 4;
     if (width > limit || height > limit || (width != 0 && height > limit / width)) {
-        throw Failure("ﾒﾓﾘが足りません");
+        throw Failure(kOutOfMemoryMessage);
     }
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
@@ -81,7 +81,7 @@ MetafileLayout ReadEnhanced(const RecordBytes& file) {
         Invalid();
     }
     if (total > file.Size()) {
-        throw Failure("ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
+        throw Failure(kReadErrorMessage);
     }
     const RecordBytes metafile = file.Sub(0, total);
     const std::uint32_t headerSize = metafile.U32(4);

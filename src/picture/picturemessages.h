@@ -13,6 +13,8 @@ inline constexpr const char* kUnknownExtensionMessage = "拡張子 .%s の画像
 inline constexpr const char* kCannotOpenMessage = "ﾌｧｲﾙ %s は開けません";
 inline constexpr const char* kNotABitmapMessage = "ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です";
 inline constexpr const char* kNoSystemResourcesMessage = "ｼｽﾃﾑ ﾘｿｰｽが足りません";
+inline constexpr const char* kInvalidIconMessage = "ｱｲｺﾝｲﾒｰｼﾞが不正です";
+inline constexpr const char* kInvalidMetafileMessage = "ﾒﾀﾌｧｲﾙが不正です";
 
 // The message with its "%s" replaced by `text`.
 inline std::string WithText(std::string_view pattern, std::string_view text) {
