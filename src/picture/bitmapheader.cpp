@@ -51,6 +51,7 @@ std::uint32_t ReadInfoFields(ByteSource& source, BitmapHeader& header) {
     header.compression = LittleEndian32(&fields[12]);
     header.imageSize = LittleEndian32(&fields[16]);
     if (header.infoSize >= kMasksInsideFrom) {
+        header.hasMasks = true;
         header.masks = {LittleEndian32(&fields[36]), LittleEndian32(&fields[40]),
                         LittleEndian32(&fields[44])};
     }
@@ -60,6 +61,7 @@ std::uint32_t ReadInfoFields(ByteSource& source, BitmapHeader& header) {
 void ReadMasks(ByteSource& source, BitmapHeader& header) {
     std::array<std::uint8_t, 12> masks{};
     source.ReadExactly(masks);
+    header.hasMasks = true;
     header.masks = {LittleEndian32(&masks[0]), LittleEndian32(&masks[4]),
                     LittleEndian32(&masks[8])};
 }

@@ -22,7 +22,8 @@ struct BitmapHeader {
     std::uint16_t bitsPerPixel = 0;
     std::uint32_t compression = kCompressionNone;
     std::uint32_t imageSize = 0;
-    std::array<std::uint32_t, 3> masks{};   // red, green, blue; zero where the file has none
+    std::array<std::uint32_t, 3> masks{}; // red, green, blue
+    bool hasMasks = false;
     std::array<std::uint32_t, 256> table{}; // 0x00RRGGBB
     int tableSize = 0;
 };

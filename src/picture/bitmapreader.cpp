@@ -57,7 +57,7 @@ bool HasRasterForm(const BitmapHeader& header) {
         return header.bitsPerPixel == 4;
     case kCompressionBitFields:
         return (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) &&
-               MasksUsable(header.masks, header.bitsPerPixel);
+               header.hasMasks && MasksUsable(header.masks, header.bitsPerPixel);
     default:
         return false;
     }

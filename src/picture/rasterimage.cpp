@@ -1,9 +1,11 @@
 #include "picture/rasterimage.h"
 
 #include "picture/littleendian.h"
+#include "picture/pixelmemory.h"
 
 #include <array>
 #include <cstring>
+#include <memory>
 
 namespace quorvel {
 namespace {
@@ -93,6 +95,21 @@ void Convert32(const PixelFormat& format, const std::uint8_t* pixels, std::uint8
     }
 }
 
+// An RGB32 image on pixel memory of its own, so a large one is quick to
+// touch first; null when the memory cannot be had.
+QImage NewDisplayImage(int width, int height) {
+    const auto bytesPerLine = static_cast<qsizetype>(width) * 4;
+    auto memory = std::make_unique<PixelMemory>(PixelMemory::TryAllocate(
+        static_cast<std::uint64_t>(bytesPerLine) * static_cast<std::uint64_t>(height)));
+    if (memory->Size() == 0) {
+        return {};
+    }
+    std::uint8_t* pixels = memory->Data();
+    return QImage(
+        pixels, width, height, bytesPerLine, QImage::Format_RGB32,
+        [](void* owned) { delete static_cast<PixelMemory*>(owned); }, memory.release());
+}
+
 } // namespace
 
 void ConvertRaster(const PixelFormat& format, const std::uint8_t* pixels, QImage& target) {
@@ -102,7 +119,7 @@ void ConvertRaster(const PixelFormat& format, const std::uint8_t* pixels, QImage
     }
     if (target.width() != format.width || target.height() != format.height ||
         target.format() != QImage::Format_RGB32 || !target.isDetached()) {
-        target = QImage(format.width, format.height, QImage::Format_RGB32);
+        target = NewDisplayImage(format.width, format.height);
         if (target.isNull()) {
             return;
         }

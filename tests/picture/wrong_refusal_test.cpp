@@ -216,6 +216,14 @@ const Refusal kRefusals[] = {
         },
         kInvalid),
     With(
+        "bit_fields_with_no_masks_in_44_byte_header",
+        [](BmpFixture& f) {
+            f.infoSize = 44;
+            f.bitsPerPixel = 32;
+            f.compression = 3;
+        },
+        kInvalid),
+    With(
         "16_bit_mask_beyond_16_bits",
         [](BmpFixture& f) {
             f.bitsPerPixel = 16;
