@@ -1,0 +1,32 @@
+#include "numtext/failure.h"
+#include "picture/picture.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Reads the bytes as a bitmap file, draws on it as the overlay would and
+// converts it for painting. Only pictures up to 65536 pixels are drawn and
+// converted, to keep runs fast; the reading itself is bounded for any size.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    constexpr long long kMaxDrawnPixels = 1 << 16;
+    try {
+        const auto picture = quorvel::ReadBitmapFile({data, size});
+        const int w = picture->Width();
+        const int h = picture->Height();
+        if (static_cast<long long>(w) * h > kMaxDrawnPixels) {
+            return 0;
+        }
+        quorvel::DrawingSurface& surface = picture->GetDrawingSurface();
+        surface.SetPenColor(0x0000FF);
+        surface.MoveTo(-3, -3);
+        surface.LineTo(w + 3, h / 2);
+        surface.SetPenWidth(2);
+        surface.SetPenColor(0xFF0000);
+        surface.LineTo(w / 2, h + 3);
+        surface.Ellipse(1, 1, w, h);
+        picture->Image();
+    } catch (const quorvel::Failure&) {
+        // A refusal with a message is a valid outcome.
+    }
+    return 0;
+}
