@@ -241,7 +241,9 @@ void TMainForm::WriteText(Field field, const std::string& text) {
         LabelAP->adjustSize();
         return;
     }
-    Edits.at(static_cast<std::size_t>(field))->setText(value);
+    QLineEdit* edit = Edits.at(static_cast<std::size_t>(field));
+    edit->setText(value);
+    edit->setCursorPosition(0); // long numbers show their leading digits
 }
 
 std::string TMainForm::FileName() const {

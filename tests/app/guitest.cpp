@@ -4,6 +4,7 @@
 #include "numtext/decimalseparator.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -52,6 +53,12 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) {
             timer_.stop();
             answered_ = true;
             answer(modal);
+            // An answer cut short by a failed assertion must not hang the test.
+            if (auto* dialog = qobject_cast<QDialog*>(modal);
+                dialog != nullptr && dialog->isVisible()) {
+                ADD_FAILURE() << "the answer left the dialog open";
+                dialog->reject();
+            }
         }
     });
     timer_.start(5);

@@ -42,7 +42,7 @@ template <typename Control> Control* Find(QObject* root, const char* name) {
 }
 
 // While it lives, runs `answer` once on the first modal dialog that comes up.
-// A dialog that never came up fails the test.
+// A dialog that never came up, or that the answer left open, fails the test.
 class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(QWidget*)> answer);
