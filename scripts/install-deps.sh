@@ -12,6 +12,7 @@ packages=(
     fonts-ipafont-gothic
     locales
     xvfb xauth xdotool x11-apps
+    xdg-utils  # the read-me command opens Quorvel.txt with xdg-open
 )
 
 missing=()
