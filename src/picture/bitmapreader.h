@@ -10,7 +10,8 @@ class Raster;
 
 // Reads a whole bitmap file from `source`. When `reusable` is given and has
 // exactly the size the new raster needs, the pixels are read into it and the
-// new raster takes it over; every refusal comes before it is written to.
+// new raster takes it over. Every refusal comes before it is written to; only
+// a device error part way through the pixel data leaves it partly rewritten.
 std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable);
 
 } // namespace quorvel
