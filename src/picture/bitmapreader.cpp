@@ -56,8 +56,8 @@ bool HasRasterForm(const BitmapHeader& header) {
     case kCompressionRle4:
         return header.bitsPerPixel == 4;
     case kCompressionBitFields:
-        return (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) &&
-               header.hasMasks && MasksUsable(header.masks, header.bitsPerPixel);
+        return (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) && header.hasMasks &&
+               MasksUsable(header.masks, header.bitsPerPixel);
     default:
         return false;
     }
