@@ -2,9 +2,11 @@
 // keep the default model so that the judgement is the known one.
 #include "guitest.h"
 
+#include <QFileDialog>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cfenv>
 
 namespace quorvel::testing {
 namespace {
@@ -214,6 +216,35 @@ TEST_F(Procedure, CancelledOpenCommandChangesNothing) {
     EXPECT_EQ(Step(), 2);
     EXPECT_EQ(Picture(), before) << "no redraw";
     EXPECT_TRUE(log.reports.empty()) << "the bad field was not read";
+}
+
+TEST_F(Procedure, FileDialogReopensAtLastConfirmedPathAndFilter) {
+    const QString allFiles = QStringLiteral("全てのﾌｧｲﾙ (*.*)");
+    QStringList firstFilters;
+    {
+        const ModalAnswer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            firstFilters = dialog->nameFilters();
+            EXPECT_EQ(dialog->selectedNameFilter(), firstFilters.value(0));
+            dialog->selectNameFilter(allFiles);
+            dialog->selectFile(SampleFace());
+            std::fesetround(FE_DOWNWARD); // as a library loaded by the dialog might
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        Click("NextButton");
+    }
+    EXPECT_EQ(fegetround(), FE_TONEAREST) << "arithmetic settings restored after the dialog";
+    EXPECT_EQ(firstFilters, (QStringList{QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ (*.bmp)"), allFiles}));
+    CancelDialog([this] { Trigger("OpenBitmapItem"); });
+    const ModalAnswer answer([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->selectedFiles().value(0), SampleFace()) << "a cancel keeps the name";
+        EXPECT_EQ(dialog->selectedNameFilter(), allFiles);
+        dialog->reject();
+    });
+    Trigger("OpenBitmapItem");
 }
 
 TEST_F(Procedure, BlankRasterRedrawsAccumulate) {
