@@ -288,24 +288,42 @@ void Session(const QString& program, const QString& sample, const QString& scree
         std::printf("landmarks give cx %d, cy %d, r %d; expected age %s\n", params.cx, params.cy,
                     params.r, age.toStdString().c_str());
 
-        const QImage screen = Screen();
-        const std::optional<QPoint> caption =
-            Find(screen, LabelImage(QStringLiteral("推定年齢")), screen.rect());
-        Require(caption.has_value(), "the age caption is not on screen");
-        const QRect ageLine(caption->x(), caption->y() - 4, 200, 40);
-        Require(Find(screen, LabelImage(age), ageLine).has_value(),
-                "the age " + age.toStdString() + " is not shown");
-        Require(!Find(screen, LabelImage(QStringLiteral("未判定")), ageLine).has_value(),
-                "the age label still reads 未判定");
-
+        const QImage ageImage = LabelImage(age);
+        const QImage captionImage = LabelImage(QStringLiteral("推定年齢"));
+        const QImage unjudgedImage = LabelImage(QStringLiteral("未判定"));
         const int cx = params.cx;
         const int cy = params.cy;
         const int r = params.r;
-        Require(PenAt(screen, origin, cx - r / 2, cy, IsRed), "eye line");
-        Require(PenAt(screen, origin, cx + r / 2, cy, IsRed), "eye line");
         const int boxTop = quorvel::TruncToInt(cy - shape.TopSpan);
-        Require(PenAt(screen, origin, cx + r / 2, boxTop, IsBlue), "face box top");
-        Require(IsWhite(screen.pixel(origin + QPoint(cx, cy))), "eye-line marker");
+        // The first thing the screen does not show yet; empty when it shows all.
+        const auto missing = [&]() -> std::string {
+            const QImage screen = Screen();
+            const std::optional<QPoint> caption = Find(screen, captionImage, screen.rect());
+            if (!caption) {
+                return "the age caption";
+            }
+            const QRect ageLine(caption->x(), caption->y() - 4, 200, 40);
+            if (!Find(screen, ageImage, ageLine) || Find(screen, unjudgedImage, ageLine)) {
+                return "the age " + age.toStdString();
+            }
+            if (!PenAt(screen, origin, cx - r / 2, cy, IsRed) ||
+                !PenAt(screen, origin, cx + r / 2, cy, IsRed)) {
+                return "the eye line";
+            }
+            if (!PenAt(screen, origin, cx + r / 2, boxTop, IsBlue)) {
+                return "the face box's top edge";
+            }
+            if (!IsWhite(screen.pixel(origin + QPoint(cx, cy)))) {
+                return "the eye-line marker";
+            }
+            return {};
+        };
+        std::string problem;
+        try {
+            WaitFor([&] { return (problem = missing()).empty(); }, "the judged window");
+        } catch (const Fault&) {
+            throw Fault("the screen does not show " + problem);
+        }
 
         if (!screenshot.isEmpty()) {
             QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).save(screenshot);
