@@ -50,7 +50,7 @@ std::string WithFullStop(const std::string& message) {
 }
 
 void SetFailureReporter(FailureReporter reporter) {
-    Reporter() = std::move(reporter);
+    Reporter() = reporter ? std::move(reporter) : ShowMessageBox;
 }
 
 void ReportFailure(const std::exception& failure) {

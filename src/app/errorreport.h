@@ -17,7 +17,8 @@ QString ProgramTitle();
 std::string WithFullStop(const std::string& message);
 
 // Shows a failure to the user; the default is a modal critical message box
-// with one OK button. Tests replace it so that no modal loop runs.
+// with one OK button, which an empty reporter restores. Tests replace it so
+// that no modal loop runs.
 using FailureReporter = std::function<void(const QString& title, const QString& text)>;
 void SetFailureReporter(FailureReporter reporter);
 

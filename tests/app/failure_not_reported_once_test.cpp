@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -29,6 +30,25 @@ TEST(ErrorReport, GuardedHandlerFailureShownOnceWithProgramTitle) {
     ASSERT_EQ(log.reports.size(), 1u);
     EXPECT_EQ(log.reports[0].title, "Quorvel");
     EXPECT_EQ(log.reports[0].text, "'abc' は数値ではありません.");
+}
+
+TEST(ErrorReport, MessageBoxIsCriticalWithOneOkButton) {
+    SetProgramTitle(QStringLiteral("Quorvel"));
+    SetFailureReporter({});
+    {
+        const ModalAnswer answer([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Quorvel");
+            EXPECT_EQ(box->text(), "ﾌｧｲﾙ x は開けません.");
+            EXPECT_EQ(box->icon(), QMessageBox::Critical);
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+            box->button(QMessageBox::Ok)->click();
+        });
+        RunGuarded([] { throw Failure("ﾌｧｲﾙ x は開けません"); });
+    }
+    ReportLog restore;
 }
 
 TEST(ErrorReport, FailureOutsideHandlersCaughtByTheEventLoop) {
