@@ -3,6 +3,7 @@
 #include "app/dockarea.h"
 #include "app/errorreport.h"
 #include "app/formscale.h"
+#include "app/namedcontrols.h"
 #include "app/notifyingslider.h"
 #include "app/shellopen.h"
 #include "app/splitterbar.h"
@@ -68,23 +69,11 @@ constexpr int firstResultRow = 9; // EditY and EditX are written only by the jud
 constexpr int clientWidth = 674;
 constexpr int clientHeight = 436;
 
-template <typename Control> Control* Named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
     auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);
     button->setGeometry(rect);
     button->setAutoDefault(true); // Enter presses the focused button; none is the default
     return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QPoint& at) {
-    auto* label = Named(new QLabel(QString::fromUtf8(text), parent), name);
-    label->move(at);
-    label->adjustSize();
-    return label;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "verdiag.h"
 
 #include "app/formscale.h"
+#include "app/namedcontrols.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,22 +11,6 @@
 #include <algorithm>
 
 namespace quorvel {
-namespace {
-
-template <typename Control> Control* Named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QPoint& at) {
-    auto* label = Named(new QLabel(QString::fromUtf8(text), parent), name);
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-} // namespace
-
 TVersionDialog::TVersionDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
