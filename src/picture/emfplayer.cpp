@@ -195,21 +195,7 @@ private:
     }
 
     static GdiBrush BrushAt(const RecordBytes& r, std::size_t offset) {
-        GdiBrush brush;
-        brush.colour = ColourFromRef(r.U32(offset + 4));
-        brush.hatch = r.U32(offset + 8);
-        switch (r.U32(offset)) {
-        case 0:
-            brush.style = GdiBrush::Style::Solid;
-            break;
-        case 2:
-            brush.style = GdiBrush::Style::Hatched;
-            break;
-        default:
-            brush.style = GdiBrush::Style::Hollow;
-            break;
-        }
-        return brush;
+        return LogicalBrush(r.U32(offset), ColourFromRef(r.U32(offset + 4)), r.U32(offset + 8));
     }
 
     static GdiFont FontAt(const RecordBytes& r, std::size_t offset) {

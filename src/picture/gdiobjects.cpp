@@ -18,6 +18,17 @@ GdiFont FixedFont() {
 
 } // namespace
 
+GdiBrush LogicalBrush(std::uint32_t style, QColor colour, std::uint32_t hatch) {
+    switch (style) {
+    case 0:
+        return GdiBrush{GdiBrush::Style::Solid, colour, hatch};
+    case 2:
+        return GdiBrush{GdiBrush::Style::Hatched, colour, hatch};
+    default:
+        return GdiBrush{GdiBrush::Style::Hollow, colour, hatch};
+    }
+}
+
 QString DecodeAnsi(std::span<const std::uint8_t> bytes, std::uint8_t charset) {
     const char* data = reinterpret_cast<const char*>(bytes.data());
     const auto size = static_cast<qsizetype>(bytes.size());

@@ -24,6 +24,10 @@ struct GdiBrush {
     std::uint32_t hatch = 0; // HS_* pattern
 };
 
+// A logical brush as both metafile forms record it: BS_SOLID 0, BS_HATCHED 2;
+// every other style (hollow, patterns) draws nothing.
+GdiBrush LogicalBrush(std::uint32_t style, QColor colour, std::uint32_t hatch);
+
 struct GdiFont {
     double height = 0;           // < 0: character height, > 0: cell height, 0: default
     std::int32_t escapement = 0; // tenths of a degree, anticlockwise

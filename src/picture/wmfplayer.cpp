@@ -132,21 +132,7 @@ private:
     }
 
     static GdiBrush BrushAt(const RecordBytes& r) {
-        GdiBrush brush;
-        brush.colour = ColourFromRef(r.U32(kParams + 2));
-        brush.hatch = r.U16(kParams + 6);
-        switch (r.U16(kParams)) {
-        case 0:
-            brush.style = GdiBrush::Style::Solid;
-            break;
-        case 2:
-            brush.style = GdiBrush::Style::Hatched;
-            break;
-        default:
-            brush.style = GdiBrush::Style::Hollow;
-            break;
-        }
-        return brush;
+        return LogicalBrush(r.U16(kParams), ColourFromRef(r.U32(kParams + 2)), r.U16(kParams + 6));
     }
 
     static GdiFont FontAt(const RecordBytes& r) {
