@@ -17,6 +17,7 @@ QString& Title() {
 
 void ShowMessageBox(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText); // typed texts and file names may look like markup
     box.exec();
 }
 

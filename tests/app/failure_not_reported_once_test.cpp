@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTextDocument>
 #include <cfenv>
 #include <functional>
 
@@ -50,6 +52,44 @@ TEST(ErrorReport, MessageBoxIsCriticalWithOneOkButton) {
     }
     ReportLog restore;
 }
+
+struct TypedText {
+    const char* name;
+    const char* message;
+};
+
+class MarkupInMessage : public ::testing::TestWithParam<TypedText> {};
+
+// A refused field text or a file name can look like markup; the box must
+// still show it character for character.
+TEST_P(MarkupInMessage, ShownAsPlainText) {
+    SetProgramTitle(QStringLiteral("Quorvel"));
+    SetFailureReporter({});
+    const std::string message = GetParam().message;
+    {
+        const ModalAnswer answer([&message](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text().toStdString(), message + ".");
+            const bool rich =
+                label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+            EXPECT_FALSE(rich) << "shown as markup";
+            box->button(QMessageBox::Ok)->click();
+        });
+        RunGuarded([&message] { throw NumberTextError(message); });
+    }
+    ReportLog restore;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MarkupInMessage,
+    ::testing::Values(TypedText{"bold_tag_in_field", "'<b>12</b>' は数値ではありません"},
+                      TypedText{"entity_in_field", "'&lt;1' は数値ではありません"},
+                      TypedText{"tag_in_file_name", "ﾌｧｲﾙ /tmp/<i>face.bmp は開けません"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ErrorReport, FailureOutsideHandlersCaughtByTheEventLoop) {
     ReportLog log;
