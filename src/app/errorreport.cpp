@@ -3,6 +3,7 @@
 #include "numtext/failure.h"
 #include "numtext/floatsettings.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <utility>
@@ -60,6 +61,8 @@ void ReportFailure(const std::exception& failure) {
     }
     if (QWidget* grabber = QWidget::mouseGrabber()) {
         grabber->releaseMouse();
+        QEvent lost(QEvent::UngrabMouse); // lets the holder end what the press began
+        QCoreApplication::sendEvent(grabber, &lost);
     }
     Reporter()(ProgramTitle(), QString::fromUtf8(WithFullStop(failure.what())));
 }

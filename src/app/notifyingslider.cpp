@@ -65,11 +65,32 @@ NotifyingSlider::NotifyingSlider(QWidget* parent) : QSlider(Qt::Horizontal, pare
 }
 
 bool NotifyingSlider::event(QEvent* event) {
+    if (event->type() == QEvent::UngrabMouse) {
+        // The error report took the capture: a held track must stop paging at
+        // once, even while the report's box is up.
+        setRepeatAction(SliderNoAction);
+        captureLost_ = true;
+    }
     const bool user = IsUserInput(event->type());
     userInput_ += user ? 1 : 0;
     const bool handled = QSlider::event(event);
     userInput_ -= user ? 1 : 0;
+    // A press handler may start repeating after its failure was reported, so
+    // the press is given up only once the event in hand is done.
+    if (captureLost_ && userInput_ == 0) {
+        captureLost_ = false;
+        GiveUpPress();
+    }
     return handled;
+}
+
+// Ends what the press began, as its release would, but as no end of a move:
+// the button's real release never reaches the slider.
+void NotifyingSlider::GiveUpPress() {
+    mouseMove_ = false;
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), mapToGlobal(QPointF()),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QSlider::mouseReleaseEvent(&release);
 }
 
 // Emitted by Qt before the new position is committed, also for
@@ -86,12 +107,19 @@ void NotifyingSlider::mousePressEvent(QMouseEvent* event) {
         event->ignore();
         return;
     }
+    grabMouse(); // the capture of a held button, which an error report takes away
     QSlider::mousePressEvent(event);
+    if (!event->isAccepted()) {
+        releaseMouse();
+    }
     mouseMove_ = mouseMove_ || event->isAccepted();
 }
 
 void NotifyingSlider::mouseReleaseEvent(QMouseEvent* event) {
     QSlider::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
     if (mouseMove_ && event->button() == Qt::LeftButton) {
         mouseMove_ = false;
         emit Notified();

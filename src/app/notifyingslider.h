@@ -9,6 +9,8 @@ namespace quorvel {
 // moves it) and again the end of every move (mouse button or key released),
 // whether or not the position changed. Changes made by the program are never
 // reported. Clicks on the track move by the page step, never to the click.
+// The left button captures the mouse while it is held; losing that capture
+// (QEvent::UngrabMouse) ends the press without a notification.
 class NotifyingSlider : public QSlider {
     Q_OBJECT
 public:
@@ -26,9 +28,11 @@ protected:
 
 private:
     void ActionTriggered(int action);
+    void GiveUpPress();
 
     int userInput_ = 0; // depth of input events being handled
     bool mouseMove_ = false;
+    bool captureLost_ = false;
 };
 
 } // namespace quorvel

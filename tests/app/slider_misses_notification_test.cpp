@@ -1,5 +1,6 @@
 // The contour slider: which user actions reach the change handler, and how the
 // window sets it from EditMO and EditE at steps 5 and 6.
+#include "app/errorreport.h"
 #include "app/notifyingslider.h"
 #include "guitest.h"
 
@@ -269,6 +270,54 @@ TEST_F(SliderInWindow, FailingRedrawKeepsTheNewTextAndReportsEachNotification) {
     ASSERT_EQ(log.reports.size(), 2u) << "the press and the release";
     EXPECT_EQ(log.reports[0].text, "'abc' は数値ではありません.");
 }
+
+struct HeldTrackCase {
+    const char* name;
+    bool failFromTheFirstPage; // else the field turns bad once the first page succeeded
+};
+
+class FailureWhileTrackHeld : public ContourStep,
+                              public ::testing::WithParamInterface<HeldTrackCase> {};
+
+// While the error box is up the button's release goes nowhere, so the slider
+// must give up the press when the report takes the capture away; otherwise it
+// keeps paging, and every page raises another box.
+TEST_P(FailureWhileTrackHeld, ReportEndsThePagingAndTheCapture) {
+    GoTo(5);
+    auto* slider = Get<NotifyingSlider>("TrackBar");
+    QMetaObject::Connection spoil;
+    if (GetParam().failFromTheFirstPage) {
+        SetText("EditCX", "abc");
+    } else {
+        spoil = QObject::connect(slider, &NotifyingSlider::Notified, window.get(),
+                                 [this] { SetText("EditCX", "abc"); });
+    }
+    int reports = 0;
+    bool grabbedWhileShown = false;
+    SetFailureReporter([&](const QString&, const QString&) {
+        ++reports;
+        grabbedWhileShown = grabbedWhileShown || QWidget::mouseGrabber() != nullptr;
+        if (reports == 1) {
+            QTest::qWait(300); // the box is up; repeats would come every 50 ms
+        }
+    });
+    const QPoint track(slider->width() - 3, HandleCentre(*slider, slider->value()).y());
+    Mouse(*slider, QEvent::MouseButtonPress, track, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return reports > 0; }, 5000));
+    QObject::disconnect(spoil);
+    const int stopped = slider->value();
+    QTest::qWait(700); // past the delay after which a held track starts repeating
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(slider->value(), stopped) << "still paging";
+    EXPECT_FALSE(grabbedWhileShown);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    SetFailureReporter([](const QString&, const QString&) {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Moments, FailureWhileTrackHeld,
+                         ::testing::Values(HeldTrackCase{"first_page_fails", true},
+                                           HeldTrackCase{"repeated_page_fails", false}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 } // namespace
 } // namespace quorvel::testing
