@@ -6,10 +6,13 @@
 
 #include <exception>
 
-// Reads no command line of its own (Qt takes its standard options) and always
-// ends with status 0, also after a failure at start-up.
+// Reads no command line and always ends with status 0, also after a failure
+// at start-up.
 int main(int argc, char* argv[]) {
-    quorvel::Application application(argc, argv);
+    // Qt sees only the program's name: its standard options (-qwindowtitle,
+    // -style, -reverse ...) would otherwise change the window.
+    int nameOnly = argc > 0 ? 1 : 0;
+    quorvel::Application application(nameOnly, argv);
     try {
         quorvel::ResetFloatSettings();
         quorvel::RefreshDecimalSeparator();

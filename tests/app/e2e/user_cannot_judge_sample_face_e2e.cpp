@@ -166,7 +166,10 @@ void Session(const QString& program, const QString& sample, const QString& scree
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     quorvel.setProcessEnvironment(environment);
-    quorvel.start(QFileInfo(program).absoluteFilePath(), {});
+    // The program reads no command line: an option Qt would take must not
+    // rename the window that is looked for below.
+    quorvel.start(QFileInfo(program).absoluteFilePath(),
+                  {QStringLiteral("-qwindowtitle"), QStringLiteral("Other")});
     Require(quorvel.waitForStarted(), "program did not start");
 
     try {
