@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace quorvel {
@@ -15,6 +16,14 @@ namespace quorvel {
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
 void Application::SetUp() {
+    // The program keeps no settings and writes no files, but Qt's file dialog
+    // would remember its folders and layout in a settings file and read them
+    // back next time. Settings paths under /dev/null can be neither read nor
+    // created, even by root.
+    for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+        QSettings::setPath(QSettings::NativeFormat, scope, QStringLiteral("/dev/null/settings"));
+        QSettings::setPath(QSettings::IniFormat, scope, QStringLiteral("/dev/null/settings"));
+    }
     const QString title = ProgramTitleFromPath(applicationFilePath());
     SetProgramTitle(title);
     setApplicationName(title);

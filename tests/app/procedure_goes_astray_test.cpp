@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QSlider>
 #include <QTest>
 #include <cfenv>
@@ -245,6 +246,20 @@ TEST_F(Procedure, FileDialogReopensAtLastConfirmedPathAndFilter) {
         dialog->reject();
     });
     Trigger("OpenBitmapItem");
+}
+
+// The dialog must not remember folders in a settings file across sessions.
+TEST_F(Procedure, FileDialogKeepsNoSettings) {
+    const ModalAnswer answer([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(SampleFace());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Click("NextButton");
+    const QSettings settings(QSettings::UserScope, QStringLiteral("QtProject"));
+    EXPECT_FALSE(settings.childGroups().contains(QStringLiteral("FileDialog")))
+        << settings.fileName().toStdString();
 }
 
 TEST_F(Procedure, BlankRasterRedrawsAccumulate) {
