@@ -4,7 +4,7 @@
 // event to the repainted view.
 #include "app/application.h"
 #include "app/errorreport.h"
-#include "minform.h"
+#include "app/minform.h"
 #include "numtext/decimalseparator.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "picture/picture.h"
-#include "picture/pixelmemory.h"
+#include "picture/raster/pixelmemory.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>

@@ -10,7 +10,9 @@
 // exercise the same records at a larger scale.
 // Fontconfig keeps the patterns of every font the text records ask for in
 // caches that live until exit; they are not leaks of the reader.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,8 +1,8 @@
 #include "app/application.h"
 
 #include "app/errorreport.h"
-#include "app/formscale.h"
 #include "app/programtitle.h"
+#include "app/widgets/formscale.h"
 #include "numtext/decimalseparator.h"
 
 #include <QIcon>

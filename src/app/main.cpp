@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "app/errorreport.h"
-#include "minform.h"
+#include "app/minform.h"
 #include "numtext/decimalseparator.h"
 #include "numtext/floatsettings.h"
 

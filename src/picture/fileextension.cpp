@@ -1,7 +1,7 @@
 #include "picture/fileextension.h"
 
 #include "numtext/failure.h"
-#include "picture/picturemessages.h"
+#include "picture/core/picturemessages.h"
 
 #include <array>
 #include <utility>

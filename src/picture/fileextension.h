@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture/picture.h"
+#include "picture/core/picture.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "picture/picturefile.h"
 
 #include "numtext/failure.h"
-#include "picture/picturemessages.h"
-#include "picture/pixelmemory.h"
+#include "picture/core/picturemessages.h"
+#include "picture/raster/pixelmemory.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture/bytesource.h"
+#include "picture/core/bytesource.h"
 
 #include <cstdint>
 #include <string>

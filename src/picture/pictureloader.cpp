@@ -1,8 +1,11 @@
-#include "picture/bitmapreader.h"
+#include "picture/pictureloader.h"
+
+#include "picture/bmp/bitmapreader.h"
 #include "picture/fileextension.h"
-#include "picture/picture.h"
+#include "picture/icon/iconfile.h"
+#include "picture/metafile/metafile.h"
 #include "picture/picturefile.h"
-#include "picture/raster.h"
+#include "picture/raster/raster.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "minform.h"
+#include "app/minform.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 // The contour slider: which user actions reach the change handler, and how the
 // window sets it from EditMO and EditE at steps 5 and 6.
 #include "app/errorreport.h"
-#include "app/notifyingslider.h"
+#include "app/widgets/notifyingslider.h"
 #include "guitest.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The main window as it starts, its keyboard behaviour, its layout under
 // resizing and splitter drags, the menu commands and the version dialog.
-#include "app/formscale.h"
 #include "app/shellopen.h"
+#include "app/widgets/formscale.h"
 #include "guitest.h"
 
 #include <QAccessible>

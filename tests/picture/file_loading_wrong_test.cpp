@@ -1,7 +1,7 @@
-#include "bmpfixture.h"
 #include "numtext/failure.h"
 #include "picture/fileextension.h"
 #include "picture/picture.h"
+#include "support/bmpfixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

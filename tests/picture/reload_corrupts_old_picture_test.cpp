@@ -1,7 +1,7 @@
-#include "bmpfixture.h"
 #include "numtext/failure.h"
 #include "picture/picture.h"
-#include "picture/raster.h"
+#include "picture/raster/raster.h"
+#include "support/bmpfixture.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // moves the contour slider, presses Judge and reads the age off the screen.
 // Usage: user_cannot_judge_sample_face_e2e PROGRAM FACE.bmp [SCREENSHOT.png]
 // Needs DISPLAY (run it under xvfb-run) and xdotool.
-#include "app/formscale.h"
+#include "app/widgets/formscale.h"
 #include "face/face.h"
 #include "numtext/decimalseparator.h"
 #include "numtext/numbertext.h"

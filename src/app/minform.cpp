@@ -1,0 +1,313 @@
+#include "app/minform.h"
+
+#include "app/errorreport.h"
+#include "app/shellopen.h"
+#include "app/verdiag.h"
+#include "app/widgets/dockarea.h"
+#include "app/widgets/formscale.h"
+#include "app/widgets/namedcontrols.h"
+#include "app/widgets/notifyingslider.h"
+#include "app/widgets/splitterbar.h"
+#include "face/contourslider.h"
+#include "face/landmark.h"
+#include "face/overlay.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <limits>
+
+namespace quorvel {
+namespace {
+
+// Guidance line of each step; the katakana stay half-width.
+const std::array<const char*, 10> WizMessages{
+    "年齢を判定する顔のﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを選択してください",
+    "顔の中央位置を選択してください（両目の中央をｸﾘｯｸ）",
+    "顔の幅を選択してください（左耳か右耳近辺をｸﾘｯｸ）",
+    "顔の上端を選択してください（つむじ近辺をｸﾘｯｸ）",
+    "顔の下端を選択してください（あご近辺をｸﾘｯｸ）",
+    "顔の輪郭形（上半分）を調節してください（ｽﾗｲﾀﾞで調節）",
+    "顔の輪郭形（下半分）を調節してください（ｽﾗｲﾀﾞで調節）",
+    "鼻の位置をｸﾘｯｸしてください（縦方向のみ有効）",
+    "口の位置をｸﾘｯｸしてください（縦方向のみ有効）",
+    "判定が終了しました",
+};
+
+struct ParameterRow {
+    const char* labelName;
+    const char* caption;
+    const char* editName;
+    const char* text;
+};
+
+// Indexed by Field, EditCX to EditX.
+const std::array<ParameterRow, 11> ParameterRows{{
+    {"Label1", "cx", "EditCX", "0"},
+    {"Label2", "cy", "EditCY", "0"},
+    {"Label3", "r", "EditR", "100"},
+    {"Label4", "h", "EditH", "1.2"},
+    {"Label5", "mo", "EditMO", "1.2"},
+    {"Label6", "e", "EditE", "0"},
+    {"Label7", "nh", "EditNH", "0.3"},
+    {"Label8", "mh", "EditMH", "0.5"},
+    {"Label9", "a", "EditA", "0"},
+    {"Label10", "y", "EditY", "0"},
+    {"Label11", "x", "EditX", "0"},
+}};
+
+constexpr int firstResultRow = 9; // EditY and EditX are written only by the judgement
+
+// Designed client area below the menu bar; the outer size is not scaled.
+constexpr int clientWidth = 674;
+constexpr int clientHeight = 436;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
+    auto* button = Named(new QPushButton(QString::fromUtf8(caption), parent), name);
+    button->setGeometry(rect);
+    button->setAutoDefault(true); // Enter presses the focused button; none is the default
+    return button;
+}
+
+} // namespace
+
+TMainForm::TMainForm() {
+    setWindowTitle(QStringLiteral("Quorvella"));
+    setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    setFont(FormFont());
+
+    auto* client = new DockArea(this);
+    setCentralWidget(client);
+    Panel1 = Named(new QFrame(client), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Splitter2 = Named(new SplitterBar(client, DockSide::Bottom), "Splitter2");
+    Panel2 = Named(new QFrame(client), "Panel2");
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Splitter1 = Named(new SplitterBar(client, DockSide::Left), "Splitter1");
+    ScrollBox1 = Named(new QScrollArea(client), "ScrollBox1");
+
+    CreateGuidancePanel();
+    CreateParameterPanel();
+    CreatePictureArea();
+    CreateMenus();
+    BindHandlers();
+    SetTabOrder();
+
+    const FormScale scale(font());
+    client->SetControls(Panel1, Splitter2, Panel2, Splitter1, ScrollBox1);
+    client->SetBarThickness(scale.Length(4));
+    client->SetDockedSize(DockSide::Bottom, scale.Length(88));
+    client->SetDockedSize(DockSide::Left, scale.Length(169));
+    resize(clientWidth, clientHeight + MainMenu1->sizeHint().height());
+    NextButton->setFocus(); // the first control in tab order that can take it at step 0
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateGuidancePanel() {
+    const FormScale scale(font());
+    WizText = MakeLabel(Panel1, "WizText", WizMessages[0], scale.Point(24, 16));
+    BackButton = MakeButton(Panel1, "BackButton", "戻る <<", scale.Rect(24, 48, 89, 25));
+    BackButton->setEnabled(false);
+    NextButton = MakeButton(Panel1, "NextButton", "次へ >>", scale.Rect(128, 48, 89, 25));
+    TrackBar = Named(new NotifyingSlider(Panel1), "TrackBar");
+    TrackBar->setGeometry(scale.Rect(348, 52, 313, 21));
+    TrackBar->setRange(0, 10);
+    TrackBar->setValue(0);
+    TrackBar->setSingleStep(1);
+    TrackBar->setPageStep(2);
+    TrackBar->setTickPosition(QSlider::TicksBelow);
+    TrackBar->setTickInterval(1);
+    TrackBar->hide();
+    RedrawButton = MakeButton(Panel1, "RedrawButton", "判定", scale.Rect(236, 48, 89, 25));
+}
+
+void TMainForm::CreateParameterPanel() {
+    const FormScale scale(font());
+    Label12 = MakeLabel(Panel2, "Label12", "推定年齢", scale.Point(16, 24));
+    LabelAP = MakeLabel(Panel2, "LabelAP", "未判定", scale.Point(88, 24));
+    LabelAP->setAccessibleDescription(QStringLiteral("推定年齢"));
+    for (std::size_t i = 0; i < ParameterRows.size(); ++i) {
+        const ParameterRow& row = ParameterRows[i];
+        const int offset = 24 * static_cast<int>(i);
+        auto* label = Named(new QLabel(QString::fromUtf8(row.caption), Panel2), row.labelName);
+        label->setGeometry(scale.Rect(12, 64 + offset, 41, 17));
+        label->setAlignment(Qt::AlignCenter);
+        auto* edit = Named(new QLineEdit(QString::fromUtf8(row.text), Panel2), row.editName);
+        edit->setGeometry(scale.Rect(60, 60 + offset, 97, 23));
+        edit->setMaxLength(std::numeric_limits<int>::max()); // any text of any length
+        if (i >= firstResultRow) {
+            edit->setReadOnly(true);
+            QPalette look = edit->palette();
+            look.setColor(QPalette::Base, look.color(QPalette::Button));
+            edit->setPalette(look);
+        }
+        label->setBuddy(edit); // screen readers announce the field by its caption
+        RowLabels[i] = label;
+        Edits[i] = edit;
+    }
+}
+
+void TMainForm::CreatePictureArea() {
+    const FormScale scale(font());
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
+    ScrollBox1->setBackgroundRole(QPalette::Button);
+    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QScrollBar* bar : {ScrollBox1->horizontalScrollBar(), ScrollBox1->verticalScrollBar()}) {
+        bar->setSingleStep(8);
+        bar->setTracking(false); // a dragged thumb scrolls when it is released
+    }
+    Image = Named(new PictureView, "Image");
+    Image->resize(scale.Rect(0, 0, 493, 337).size());
+    ScrollBox1->setWidget(Image);
+}
+
+void TMainForm::CreateMenus() {
+    MainMenu1 = Named(menuBar(), "MainMenu1");
+    File1 = Named(MainMenu1->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")), "File1");
+    OpenBitmapItem =
+        Named(File1->addAction(QStringLiteral("背景ﾋﾞｯﾄﾏｯﾌﾟを開く(&B)...")), "OpenBitmapItem");
+    N1 = Named(File1->addSeparator(), "N1");
+    ExitItem = Named(File1->addAction(QStringLiteral("閉じる(&X)")), "ExitItem");
+    Help1 = Named(MainMenu1->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), "Help1");
+    ReadMeItem = Named(Help1->addAction(QStringLiteral("ReadMe(&R)")), "ReadMeItem");
+    N2 = Named(Help1->addSeparator(), "N2");
+    VersionItem = Named(Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "VersionItem");
+}
+
+// Every handler runs guarded: a failure that escapes it is reported and the
+// event loop goes on.
+void TMainForm::BindHandlers() {
+    const auto bind = [this](auto* sender, auto signal, void (TMainForm::*handler)(QObject*)) {
+        connect(sender, signal, this,
+                [this, sender, handler] { RunGuarded([&] { (this->*handler)(sender); }); });
+    };
+    bind(BackButton, &QPushButton::clicked, &TMainForm::BackButtonClick);
+    bind(NextButton, &QPushButton::clicked, &TMainForm::NextButtonClick);
+    bind(RedrawButton, &QPushButton::clicked, &TMainForm::RedrawButtonClick);
+    bind(TrackBar, &NotifyingSlider::Notified, &TMainForm::TrackBarChange);
+    bind(OpenBitmapItem, &QAction::triggered, &TMainForm::OpenBitmapItemClick);
+    bind(ExitItem, &QAction::triggered, &TMainForm::ExitItemClick);
+    bind(ReadMeItem, &QAction::triggered, &TMainForm::ReadMeItemClick);
+    bind(VersionItem, &QAction::triggered, &TMainForm::VersionItemClick);
+    connect(Image, &PictureView::Pressed, this,
+            [this](Qt::MouseButton button, PressShift shift, int x, int y) {
+                RunGuarded([&] { ImageMouseDown(Image, button, shift, x, y); });
+            });
+}
+
+void TMainForm::SetTabOrder() {
+    QWidget* previous = BackButton;
+    for (QWidget* next : {static_cast<QWidget*>(NextButton), static_cast<QWidget*>(TrackBar),
+                          static_cast<QWidget*>(RedrawButton)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QLineEdit* edit : Edits) {
+        setTabOrder(previous, edit);
+        previous = edit;
+    }
+}
+
+std::string TMainForm::ReadText(Field field) const {
+    if (field == Field::LabelAP) {
+        return LabelAP->text().toStdString();
+    }
+    return Edits.at(static_cast<std::size_t>(field))->text().toStdString();
+}
+
+void TMainForm::WriteText(Field field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (field == Field::LabelAP) {
+        LabelAP->setText(value);
+        LabelAP->adjustSize();
+        return;
+    }
+    QLineEdit* edit = Edits.at(static_cast<std::size_t>(field));
+    edit->setText(value);
+    edit->setCursorPosition(0); // long numbers show their leading digits
+}
+
+std::string TMainForm::FileName() const {
+    return OpenBmpDialog.FileName().toStdString();
+}
+
+void TMainForm::DrawClick(QObject*) {
+    RedrawOverlay(WizStep, *this, FileName(), *Image);
+}
+
+void TMainForm::ImageMouseDown(QObject* Sender, Qt::MouseButton, PressShift, int X, int Y) {
+    PlaceLandmark(WizStep, X, Y, *this);
+    DrawClick(Sender);
+}
+
+void TMainForm::UpdateWizStep() {
+    WizText->setText(QString::fromUtf8(WizMessages.at(static_cast<std::size_t>(WizStep))));
+    WizText->adjustSize();
+    BackButton->setEnabled(WizStep != 0);
+    NextButton->setEnabled(WizStep != 9);
+    // Setting the range or the position from here never notifies the handler.
+    if (const auto range = ContourSliderRange(WizStep)) {
+        TrackBar->setMinimum(range->minimum);
+        TrackBar->setMaximum(range->maximum);
+        TrackBar->setValue(ContourSliderPosition(WizStep, *this));
+        TrackBar->show();
+    } else {
+        TrackBar->hide();
+    }
+    DrawClick(this);
+}
+
+void TMainForm::NextButtonClick(QObject*) {
+    if (WizStep == 0 && OpenBmpDialog.Execute(this)) {
+        Image->LoadPicture(FileName());
+    }
+    ++WizStep;
+    UpdateWizStep();
+}
+
+void TMainForm::BackButtonClick(QObject*) {
+    --WizStep;
+    UpdateWizStep();
+}
+
+void TMainForm::RedrawButtonClick(QObject*) {
+    WizStep = 9;
+    UpdateWizStep();
+}
+
+void TMainForm::OpenBitmapItemClick(QObject*) {
+    if (!OpenBmpDialog.Execute(this)) {
+        return;
+    }
+    Image->LoadPicture(FileName());
+    WizStep = 1;
+    UpdateWizStep();
+}
+
+void TMainForm::TrackBarChange(QObject* Sender) {
+    ApplyContourSlider(WizStep, TrackBar->sliderPosition(), *this);
+    DrawClick(Sender);
+}
+
+void TMainForm::ExitItemClick(QObject*) {
+    close();
+}
+
+void TMainForm::ReadMeItemClick(QObject*) {
+    OpenDocument(QStringLiteral("Quorvel.txt"));
+}
+
+void TMainForm::VersionItemClick(QObject*) {
+    TVersionDialog dialog(this);
+    dialog.exec();
+}
+
+} // namespace quorvel

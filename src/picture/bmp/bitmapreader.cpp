@@ -1,0 +1,176 @@
+#include "picture/bmp/bitmapreader.h"
+
+#include "numtext/failure.h"
+#include "picture/bmp/bitmapheader.h"
+#include "picture/bmp/rleexpand.h"
+#include "picture/core/bytesource.h"
+#include "picture/core/picture.h"
+#include "picture/core/picturemessages.h"
+#include "picture/raster/raster.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace quorvel {
+namespace {
+
+bool IsRle(std::uint32_t compression) {
+    return compression == kCompressionRle8 || compression == kCompressionRle4;
+}
+
+bool MasksUsable(const std::array<std::uint32_t, 3>& masks, int bitsPerPixel) {
+    const std::uint64_t pixelBits = (std::uint64_t{1} << bitsPerPixel) - 1;
+    std::uint32_t seen = 0;
+    for (std::uint32_t mask : masks) {
+        MaskShape shape = ShapeOfMask(mask);
+        bool contiguous = mask == 0 || ((std::uint64_t{mask} >> shape.shift) + 1 ==
+                                        std::uint64_t{1} << shape.bits);
+        if (!contiguous || (mask & seen) != 0 || mask > pixelBits) {
+            return false;
+        }
+        seen |= mask;
+    }
+    return true;
+}
+
+// Whether the depth and compression have a raster form.
+bool HasRasterForm(const BitmapHeader& header) {
+    switch (header.compression) {
+    case kCompressionNone:
+        switch (header.bitsPerPixel) {
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            return true;
+        default:
+            return false;
+        }
+    case kCompressionRle8:
+        return header.bitsPerPixel == 8;
+    case kCompressionRle4:
+        return header.bitsPerPixel == 4;
+    case kCompressionBitFields:
+        return (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) && header.hasMasks &&
+               MasksUsable(header.masks, header.bitsPerPixel);
+    default:
+        return false;
+    }
+}
+
+bool WithinLimit(std::uint64_t a, std::uint64_t b) {
+    return a == 0 || b <= kPixelMemoryLimit / a;
+}
+
+// The raster the header asks for, or the refusal of its creation. Also
+// refused: run-length-encoded data stored top row first, which has no raster form.
+PixelFormat RasterFormatOf(const BitmapHeader& header) {
+    if (!HasRasterForm(header) || header.width <= 0 || header.height == 0 ||
+        (IsRle(header.compression) && header.height < 0)) {
+        throw Failure(kInvalidBitmapMessage);
+    }
+    const auto width = static_cast<std::uint32_t>(header.width);
+    const auto height = static_cast<std::uint64_t>(std::abs(std::int64_t{header.height}));
+    // The raster and its display copy of 4 bytes a pixel must both fit.
+    const std::uint64_t ownRow = RowBytes(width, header.bitsPerPixel);
+    if (!WithinLimit(ownRow, height) || !WithinLimit(std::uint64_t{width} * 4, height)) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+
+    if (IsRle(header.compression)) {
+        return DisplayFormat(static_cast<int>(width), static_cast<int>(height));
+    }
+    PixelFormat format;
+    format.width = static_cast<int>(width);
+    format.height = static_cast<int>(height);
+    format.bitsPerPixel = header.bitsPerPixel;
+    format.topDown = header.height < 0;
+    format.stride = static_cast<std::size_t>(ownRow);
+    if (header.compression == kCompressionBitFields) {
+        format.masks = header.masks;
+    } else if (header.bitsPerPixel == 16) {
+        format.masks = {0x7C00, 0x03E0, 0x001F};
+    }
+    // Kept also beside 16-, 24- and 32-bit pixels, as the palette of such a raster.
+    format.table = header.table;
+    format.tableSize = header.tableSize;
+    return format;
+}
+
+// The memory the pixels go to: `reusable` when its size fits, else new.
+PixelMemory& TargetMemory(PixelMemory* reusable, std::size_t size, PixelMemory& fresh) {
+    if (reusable != nullptr && size != 0 && reusable->Size() == size) {
+        return *reusable;
+    }
+    fresh = PixelMemory(size);
+    return fresh;
+}
+
+std::vector<std::uint8_t> ReadCompressed(ByteSource& source, std::uint64_t length) {
+    const std::uint64_t taken = std::min(length, source.Remaining());
+    if (taken > kPixelMemoryLimit) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+    std::vector<std::uint8_t> data;
+    try {
+        data.resize(static_cast<std::size_t>(taken));
+    } catch (const std::bad_alloc&) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+    data.resize(source.ReadUpTo(data));
+    return data;
+}
+
+} // namespace
+
+std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable) {
+    if (source.Remaining() == 0) {
+        return std::make_unique<Raster>(DisplayFormat(0, 0), PixelMemory());
+    }
+    const BitmapHeader header = ReadBitmapHeader(source);
+    const PixelFormat format = RasterFormatOf(header);
+    const std::size_t size = format.MemorySize();
+
+    // The pixel data starts right here, whatever the file header's offset
+    // field says. Its length when the header leaves it open:
+    std::uint64_t length = header.imageSize;
+    if (length == 0) {
+        length = RowBytes(static_cast<std::uint32_t>(header.width), header.bitsPerPixel) *
+                 static_cast<std::uint64_t>(format.height);
+    }
+
+    PixelMemory fresh;
+    if (IsRle(header.compression)) {
+        const std::vector<std::uint8_t> data = ReadCompressed(source, length);
+        PixelMemory& target = TargetMemory(reusable, size, fresh);
+        if (&target != &fresh) {
+            std::memset(target.Data(), 0, size);
+        }
+        ExpandRle(data, header.bitsPerPixel, header.table, header.tableSize, format, target.Data());
+        return std::make_unique<Raster>(format, std::move(target));
+    }
+
+    // A length beyond the raster would copy past its memory.
+    if (length > size) {
+        throw Failure(kInvalidBitmapMessage);
+    }
+    PixelMemory& target = TargetMemory(reusable, size, fresh);
+    const std::size_t got =
+        source.ReadUpTo(std::span(target.Data(), static_cast<std::size_t>(length)));
+    if (&target != &fresh) {
+        std::memset(target.Data() + got, 0, size - got);
+    }
+    return std::make_unique<Raster>(format, std::move(target));
+}
+
+std::unique_ptr<Picture> ReadBitmapFile(std::span<const std::uint8_t> bytes) {
+    SpanSource source(bytes);
+    return ReadBitmap(source, nullptr);
+}
+
+} // namespace quorvel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "face/drawingsurface.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quorvel {
+
+enum class PictureKind { Bitmap, Icon, Metafile };
+
+// A loaded picture. Only bitmaps (also the blank raster) can be drawn on.
+class Picture {
+public:
+    virtual ~Picture();
+
+    PictureKind Kind() const { return kind_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // The pixels as the view paints them at 1:1, top row first. May be
+    // transparent where the view's background should show (icons).
+    virtual QImage Image() const = 0;
+
+    // Bitmaps: the one surface of this picture. Icons and metafiles throw
+    // "ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です".
+    virtual DrawingSurface& GetDrawingSurface();
+
+    // Called after every LineTo and Ellipse on this picture's surface.
+    void SetChangeNotice(std::function<void()> notice) { changeNotice_ = std::move(notice); }
+
+protected:
+    Picture(PictureKind kind, int width, int height);
+    void NotifyChanged() const;
+
+private:
+    // A reload hands the view's notice on to the picture that replaces this one.
+    friend void ReloadPictureFile(const std::string& fileName, std::unique_ptr<Picture>& current);
+
+    PictureKind kind_;
+    int width_;
+    int height_;
+    std::function<void()> changeNotice_;
+};
+
+} // namespace quorvel

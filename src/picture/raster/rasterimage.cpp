@@ -1,0 +1,152 @@
+#include "picture/raster/rasterimage.h"
+
+#include "picture/core/recordbytes.h"
+#include "picture/raster/pixelmemory.h"
+
+#include <array>
+#include <cstring>
+#include <memory>
+
+namespace quorvel {
+namespace {
+
+// One colour channel of a 16- or 32-bit pixel, widened or narrowed to 8 bits.
+class Channel {
+public:
+    explicit Channel(std::uint32_t mask) : mask_(mask) {
+        MaskShape shape = ShapeOfMask(mask);
+        shift_ = shape.shift;
+        bits_ = shape.bits;
+        if (bits_ < 8) {
+            for (std::uint32_t v = 0; v < (1u << bits_); ++v) {
+                narrow_[v] = static_cast<std::uint8_t>(ScaleChannel(v, bits_, 8));
+            }
+        }
+    }
+
+    std::uint32_t Of(std::uint32_t pixel) const {
+        std::uint32_t value = (pixel & mask_) >> shift_;
+        return bits_ < 8 ? narrow_[value] : value >> (bits_ - 8);
+    }
+
+private:
+    std::uint32_t mask_;
+    int shift_ = 0;
+    int bits_ = 0;
+    std::array<std::uint8_t, 128> narrow_{};
+};
+
+void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
+                    std::size_t targetStride) {
+    std::array<QRgb, 256> palette{};
+    for (int i = 0; i < 256; ++i) {
+        palette[i] = 0xFF000000u | (i < format.tableSize ? format.table[i] : 0u);
+    }
+    const int bpp = format.bitsPerPixel;
+    const int perByte = 8 / bpp;
+    const unsigned indexMask = (1u << bpp) - 1;
+    for (int y = 0; y < format.height; ++y) {
+        const std::uint8_t* row = pixels + format.RowOffset(y);
+        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
+        for (int x = 0; x < format.width; ++x) {
+            // The leftmost pixel of a byte is in its high bits.
+            int shift = (perByte - 1 - x % perByte) * bpp;
+            out[x] = palette[(row[x / perByte] >> shift) & indexMask];
+        }
+    }
+}
+
+void ConvertMasked(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
+                   std::size_t targetStride) {
+    const Channel red(format.masks[0]);
+    const Channel green(format.masks[1]);
+    const Channel blue(format.masks[2]);
+    const bool wide = format.bitsPerPixel == 32;
+    for (int y = 0; y < format.height; ++y) {
+        const std::uint8_t* row = pixels + format.RowOffset(y);
+        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
+        for (int x = 0; x < format.width; ++x) {
+            std::uint32_t pixel = wide ? LittleEndian32(row + 4 * x) : LittleEndian16(row + 2 * x);
+            out[x] = 0xFF000000u | red.Of(pixel) << 16 | green.Of(pixel) << 8 | blue.Of(pixel);
+        }
+    }
+}
+
+void Convert24(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
+               std::size_t targetStride) {
+    for (int y = 0; y < format.height; ++y) {
+        const std::uint8_t* in = pixels + format.RowOffset(y);
+        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
+        for (int x = 0; x < format.width; ++x, in += 3) {
+            out[x] = 0xFF000000u | std::uint32_t{in[2]} << 16 | std::uint32_t{in[1]} << 8 | in[0];
+        }
+    }
+}
+
+// 0x00RRGGBB words: only the unused top byte needs setting.
+void Convert32(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
+               std::size_t targetStride) {
+    for (int y = 0; y < format.height; ++y) {
+        const std::uint8_t* in = pixels + format.RowOffset(y);
+        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
+        for (int x = 0; x < format.width; ++x) {
+            out[x] = 0xFF000000u | LittleEndian32(in + 4 * x);
+        }
+    }
+}
+
+// An RGB32 image on pixel memory of its own, so a large one is quick to
+// touch first; null when the memory cannot be had.
+QImage NewDisplayImage(int width, int height) {
+    const auto bytesPerLine = static_cast<qsizetype>(width) * 4;
+    auto memory = std::make_unique<PixelMemory>(PixelMemory::TryAllocate(
+        static_cast<std::uint64_t>(bytesPerLine) * static_cast<std::uint64_t>(height)));
+    if (memory->Size() == 0) {
+        return {};
+    }
+    std::uint8_t* pixels = memory->Data();
+    return QImage(
+        pixels, width, height, bytesPerLine, QImage::Format_RGB32,
+        [](void* owned) { delete static_cast<PixelMemory*>(owned); }, memory.release());
+}
+
+} // namespace
+
+void ConvertRaster(const PixelFormat& format, const std::uint8_t* pixels, QImage& target) {
+    if (format.width == 0 || format.height == 0) {
+        target = QImage();
+        return;
+    }
+    if (target.width() != format.width || target.height() != format.height ||
+        target.format() != QImage::Format_RGB32 || !target.isDetached()) {
+        target = NewDisplayImage(format.width, format.height);
+        if (target.isNull()) {
+            return;
+        }
+    }
+    std::uint8_t* out = target.bits();
+    auto stride = static_cast<std::size_t>(target.bytesPerLine());
+    const std::array<std::uint32_t, 3> plain{0xFF0000, 0xFF00, 0xFF};
+    switch (format.bitsPerPixel) {
+    case 1:
+    case 4:
+    case 8:
+        ConvertIndexed(format, pixels, out, stride);
+        break;
+    case 24:
+        Convert24(format, pixels, out, stride);
+        break;
+    case 32:
+        if (format.masks == plain) {
+            Convert32(format, pixels, out, stride);
+        } else {
+            ConvertMasked(format, pixels, out, stride);
+        }
+        break;
+    default:
+        ConvertMasked(format, pixels, out, stride);
+        break;
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,47 @@
+#include "picture/raster/rastersurface.h"
+
+#include "picture/raster/raster.h"
+
+namespace quorvel {
+namespace {
+
+constexpr std::uint32_t kFillColour = 0xFFFFFF;
+
+// The surface's colours come as 0x00BBGGRR.
+std::uint32_t FromBgr(std::uint32_t colour) {
+    return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
+
+} // namespace
+
+RasterSurface::RasterSurface(Raster& raster)
+    : raster_(raster), painter_(raster.Format(), raster.Pixels()) {}
+
+void RasterSurface::SetPenWidth(int width) {
+    if (width >= 0) {
+        penWidth_ = width;
+    }
+}
+
+void RasterSurface::SetPenColor(std::uint32_t colour) {
+    penColour_ = FromBgr(colour);
+}
+
+void RasterSurface::MoveTo(std::int32_t x, std::int32_t y) {
+    x_ = x;
+    y_ = y;
+}
+
+void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
+    painter_.Line(x_, y_, x, y, penWidth_, penColour_);
+    x_ = x;
+    y_ = y;
+    raster_.PixelsDrawn();
+}
+
+void RasterSurface::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    painter_.Ellipse(x1, y1, x2, y2, penWidth_, penColour_, kFillColour);
+    raster_.PixelsDrawn();
+}
+
+} // namespace quorvel

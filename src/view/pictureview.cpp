@@ -1,0 +1,71 @@
+#include "view/pictureview.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace quorvel {
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureView::~PictureView() = default;
+
+void PictureView::LoadPicture(const std::string& fileName) {
+    ReloadPictureFile(fileName, picture_);
+    TakePicture();
+}
+
+DrawingSurface& PictureView::GetDrawingSurface() {
+    if (!picture_) {
+        picture_ = MakeBlankRaster(width(), height());
+        TakePicture();
+    }
+    return picture_->GetDrawingSurface();
+}
+
+void PictureView::TakePicture() {
+    picture_->SetChangeNotice([this] { PictureChanged(); });
+    PictureChanged();
+}
+
+void PictureView::PictureChanged() {
+    if (picture_->Width() > 0 && picture_->Height() > 0) {
+        resize(picture_->Width(), picture_->Height());
+    }
+    update(); // painted once the handler is over, so a redraw shows whole
+}
+
+void PictureView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().button());
+    if (picture_) {
+        painter.drawImage(QPoint(0, 0), picture_->Image());
+    }
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    Press(event, false);
+}
+
+// Qt reports the second press of a double click as its own event.
+void PictureView::mouseDoubleClickEvent(QMouseEvent* event) {
+    Press(event, true);
+}
+
+void PictureView::Press(QMouseEvent* event, bool doubleClick) {
+    const Qt::MouseButton button = event->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton) {
+        return;
+    }
+    const int x = static_cast<int>(std::floor(event->position().x()));
+    const int y = static_cast<int>(std::floor(event->position().y()));
+    // With a button held, presses of other buttons arrive here wherever they are.
+    if (x < 0 || y < 0 || x >= width() || y >= height()) {
+        return;
+    }
+    emit Pressed(button, PressShift{event->modifiers(), event->buttons(), doubleClick}, x, y);
+}
+
+} // namespace quorvel
