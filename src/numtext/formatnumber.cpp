@@ -1,5 +1,6 @@
+#include "numtext/formatnumber.h"
+
 #include "numtext/decimalseparator.h"
-#include "numtext/numbertext.h"
 
 #include <charconv>
 #include <cmath>

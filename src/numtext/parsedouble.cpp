@@ -1,6 +1,8 @@
+#include "numtext/parsedouble.h"
+
+#include "numtext/asciidigit.h"
 #include "numtext/decimalseparator.h"
 #include "numtext/failure.h"
-#include "numtext/numbertext.h"
 #include "numtext/textmessages.h"
 
 #include <charconv>
@@ -10,10 +12,6 @@
 namespace quorvel {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A decimal number as written: value = digits * 10^exponent, digits without
 // leading or trailing zeros.
 struct DecimalText {
@@ -21,6 +19,43 @@ struct DecimalText {
     std::string digits;
     std::int64_t exponent = 0;
 };
+
+constexpr std::int64_t kExponentCap = 500;
+
+// An optional exponent at pos: "E" or "e", a sign, digits. Digits are taken
+// only while the exponent is below 500; a digit left over then refuses the
+// text like any other stray character. A missing number counts as 0.
+std::int64_t ScanExponent(const std::string& text, std::size_t& pos) {
+    const std::size_t end = text.size();
+    if (pos >= end || (text[pos] != 'e' && text[pos] != 'E')) {
+        return 0;
+    }
+    ++pos;
+    bool negative = false;
+    if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::int64_t exponent = 0;
+    for (; pos < end && IsDigit(text[pos]) && exponent < kExponentCap; ++pos) {
+        exponent = exponent * 10 + (text[pos] - '0');
+    }
+    return negative ? -exponent : exponent;
+}
+
+// Drops the leading and trailing zeros of the digits, moving the exponent
+// by the trailing ones; no digits at all stands for zero.
+void Normalise(DecimalText& number) {
+    const std::size_t first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        number.digits.clear();
+        return;
+    }
+    const std::size_t last = number.digits.find_last_not_of('0');
+    const auto trailingZeros = static_cast<std::int64_t>(number.digits.size() - 1 - last);
+    number.digits = number.digits.substr(first, last - first + 1);
+    number.exponent += trailingZeros;
+}
 
 bool Scan(const std::string& text, char separator, DecimalText& number) {
     std::size_t pos = 0;
@@ -49,39 +84,14 @@ bool Scan(const std::string& text, char separator, DecimalText& number) {
     if (!sawMantissa) {
         return false;
     }
-    std::int64_t exponent = 0;
-    if (pos < end && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        bool negativeExponent = false;
-        if (pos < end && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos] == '-';
-            ++pos;
-        }
-        // Digits are taken only while the exponent is below 500; a digit left
-        // over then refuses the text like any other stray character.
-        for (; pos < end && IsDigit(text[pos]) && exponent < 500; ++pos) {
-            exponent = exponent * 10 + (text[pos] - '0');
-        }
-        if (negativeExponent) {
-            exponent = -exponent;
-        }
-    }
+    number.exponent = ScanExponent(text, pos) - fractionDigits;
     while (pos < end && text[pos] == ' ') {
         ++pos;
     }
     if (pos != end) {
         return false;
     }
-
-    const std::size_t first = number.digits.find_first_not_of('0');
-    if (first == std::string::npos) {
-        number.digits.clear();
-        return true;
-    }
-    const std::size_t last = number.digits.find_last_not_of('0');
-    const auto trailingZeros = static_cast<std::int64_t>(number.digits.size() - 1 - last);
-    number.digits = number.digits.substr(first, last - first + 1);
-    number.exponent = exponent - fractionDigits + trailingZeros;
+    Normalise(number);
     return true;
 }
 

@@ -1,5 +1,7 @@
+#include "numtext/parseint.h"
+
+#include "numtext/asciidigit.h"
 #include "numtext/failure.h"
-#include "numtext/numbertext.h"
 #include "numtext/textmessages.h"
 
 #include <cstdint>
@@ -7,10 +9,6 @@
 
 namespace quorvel {
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') {

@@ -1,7 +1,7 @@
 #include "numtext/real.h"
 
 #include "numtext/failure.h"
-#include "numtext/numbertext.h"
+#include "numtext/truncate.h"
 
 #include <cmath>
 

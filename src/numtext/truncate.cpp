@@ -1,5 +1,6 @@
+#include "numtext/truncate.h"
+
 #include "numtext/failure.h"
-#include "numtext/numbertext.h"
 
 #include <cmath>
 #include <cstdint>
