@@ -11,6 +11,7 @@
 #include "face/contourslider.h"
 #include "face/landmark.h"
 #include "face/overlay.h"
+#include "face/wizsteps.h"
 
 #include <QAction>
 #include <QFrame>
@@ -251,8 +252,8 @@ void TMainForm::ImageMouseDown(QObject* Sender, Qt::MouseButton, PressShift, int
 void TMainForm::UpdateWizStep() {
     WizText->setText(QString::fromUtf8(WizMessages.at(static_cast<std::size_t>(WizStep))));
     WizText->adjustSize();
-    BackButton->setEnabled(WizStep != 0);
-    NextButton->setEnabled(WizStep != 9);
+    BackButton->setEnabled(WizStep != wizstep::kChoosePicture);
+    NextButton->setEnabled(WizStep != wizstep::kJudged);
     // Setting the range or the position from here never notifies the handler.
     if (const auto range = ContourSliderRange(WizStep)) {
         TrackBar->setMinimum(range->minimum);
@@ -266,7 +267,7 @@ void TMainForm::UpdateWizStep() {
 }
 
 void TMainForm::NextButtonClick(QObject*) {
-    if (WizStep == 0 && OpenBmpDialog.Execute(this)) {
+    if (WizStep == wizstep::kChoosePicture && OpenBmpDialog.Execute(this)) {
         Image->LoadPicture(FileName());
     }
     ++WizStep;
@@ -279,7 +280,7 @@ void TMainForm::BackButtonClick(QObject*) {
 }
 
 void TMainForm::RedrawButtonClick(QObject*) {
-    WizStep = 9;
+    WizStep = wizstep::kJudged;
     UpdateWizStep();
 }
 
@@ -288,7 +289,7 @@ void TMainForm::OpenBitmapItemClick(QObject*) {
         return;
     }
     Image->LoadPicture(FileName());
-    WizStep = 1;
+    WizStep = wizstep::kCentre;
     UpdateWizStep();
 }
 

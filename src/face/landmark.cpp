@@ -1,6 +1,7 @@
 #include "face/landmark.h"
 
 #include "face/fieldvalues.h"
+#include "face/wizsteps.h"
 
 namespace quorvel {
 namespace {
@@ -73,25 +74,25 @@ void PlaceDepth(std::int32_t y, Field target, FaceFields& fields) {
 
 void PlaceLandmark(int wizStep, std::int32_t x, std::int32_t y, FaceFields& fields) {
     switch (wizStep) {
-    case 1:
-    case 5:
-    case 6:
-    case 9:
+    case wizstep::kCentre:
+    case wizstep::kUpperContour:
+    case wizstep::kLowerContour:
+    case wizstep::kJudged:
         PlaceCentre(x, y, fields);
         break;
-    case 2:
+    case wizstep::kWidth:
         PlaceWidth(x, fields);
         break;
-    case 3:
+    case wizstep::kTop:
         PlaceTop(y, fields);
         break;
-    case 4:
+    case wizstep::kChin:
         PlaceChin(y, fields);
         break;
-    case 7:
+    case wizstep::kNose:
         PlaceDepth(y, Field::EditNH, fields);
         break;
-    case 8:
+    case wizstep::kMouth:
         PlaceDepth(y, Field::EditMH, fields);
         break;
     default:

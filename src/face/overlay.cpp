@@ -1,8 +1,10 @@
 #include "face/overlay.h"
 
 #include "face/drawingsurface.h"
+#include "face/pictureaccess.h"
 #include "face/faceparams.h"
 #include "face/fieldvalues.h"
+#include "face/wizsteps.h"
 #include "face/judgement.h"
 
 #include <cstdint>
@@ -130,20 +132,20 @@ void RedrawOverlay(int wizStep, FaceFields& fields, const std::string& fileName,
     surface.SetPenColor(red);
 
     const Overlay overlay{surface, params, geometry};
-    if (wizStep < 1) {
+    if (wizStep < wizstep::kCentre) {
         return;
     }
     overlay.EyeLine();
-    if (wizStep < 2) {
+    if (wizStep < wizstep::kWidth) {
         return;
     }
     overlay.FaceBox();
-    if (wizStep < 5) {
+    if (wizStep < wizstep::kUpperContour) {
         return;
     }
     overlay.Contour(); // still in the box's blue
     overlay.NoseAndMouth();
-    if (wizStep < 9) {
+    if (wizStep < wizstep::kJudged) {
         return;
     }
     overlay.MarkerCircles();

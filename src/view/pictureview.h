@@ -1,6 +1,7 @@
 #pragma once
 
 #include "face/drawingsurface.h"
+#include "face/pictureaccess.h"
 #include "picture/picture.h"
 
 #include <QWidget>
