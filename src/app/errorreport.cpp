@@ -1,10 +1,10 @@
 #include "app/errorreport.h"
 
+#include "app/criticalmessage.h"
 #include "numtext/failure.h"
 #include "numtext/floatsettings.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QWidget>
 #include <utility>
 
@@ -16,14 +16,8 @@ QString& Title() {
     return title;
 }
 
-void ShowMessageBox(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText); // typed texts and file names may look like markup
-    box.exec();
-}
-
 FailureReporter& Reporter() {
-    static FailureReporter reporter = ShowMessageBox;
+    static FailureReporter reporter = ShowCriticalMessage;
     return reporter;
 }
 
@@ -52,7 +46,7 @@ std::string WithFullStop(const std::string& message) {
 }
 
 void SetFailureReporter(FailureReporter reporter) {
-    Reporter() = reporter ? std::move(reporter) : ShowMessageBox;
+    Reporter() = reporter ? std::move(reporter) : ShowCriticalMessage;
 }
 
 void ReportFailure(const std::exception& failure) {

@@ -1,22 +1,18 @@
 #include "app/shellopen.h"
 
+#include "app/criticalmessage.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 #include <utility>
 
 namespace quorvel {
 namespace {
 
-void ShowNotice(const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
-    box.exec();
-}
-
 ShellNotice& Notice() {
-    static ShellNotice notice = ShowNotice;
+    static ShellNotice notice = ShowCriticalMessage;
     return notice;
 }
 
@@ -34,7 +30,7 @@ void OpenDocument(const QString& name) {
 }
 
 void SetShellNotice(ShellNotice notice) {
-    Notice() = std::move(notice);
+    Notice() = notice ? std::move(notice) : ShowCriticalMessage;
 }
 
 } // namespace quorvel

@@ -11,7 +11,8 @@ namespace quorvel {
 // name says so in the desktop's stead. Nothing is reported as a failure.
 void OpenDocument(const QString& name);
 
-// Replaces that message box; tests use it so that no modal loop runs.
+// Replaces that message box; tests use it so that no modal loop runs. An
+// empty notice restores the box.
 using ShellNotice = std::function<void(const QString& title, const QString& text)>;
 void SetShellNotice(ShellNotice notice);
 
