@@ -79,66 +79,90 @@ void CoverThinLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32
     }
 }
 
+namespace {
+
+// A stroke of a wide pen: the segment from a to b, thickened to `radius` on
+// either side, with round ends. Coordinates are pixel-centre based doubles.
+class WideStroke {
+public:
+    WideStroke(double ax, double ay, double bx, double by, double radius)
+        : ax_(ax), ay_(ay), bx_(bx), by_(by), radius_(radius), ddx_(bx - ax), ddy_(by - ay),
+          lengthSquared_(ddx_ * ddx_ + ddy_ * ddy_), length_(std::sqrt(lengthSquared_)) {}
+
+    // The covered stretch [lo, hi) of x on the horizontal line at height c;
+    // lo >= hi when the line misses the stroke.
+    void Row(double c, double& lo, double& hi) const {
+        lo = kInfinity;
+        hi = -kInfinity;
+        for (auto [px, py] : {std::pair{ax_, ay_}, std::pair{bx_, by_}}) {
+            RoundEnd(px, py, c, lo, hi);
+        }
+        if (length_ > 0) {
+            Band(c, lo, hi);
+        }
+    }
+
+private:
+    static constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+    void RoundEnd(double px, double py, double c, double& lo, double& hi) const {
+        const double d = c - py;
+        if (std::abs(d) < radius_) {
+            const double half = std::sqrt(radius_ * radius_ - d * d);
+            lo = std::min(lo, px - half);
+            hi = std::max(hi, px + half);
+        }
+    }
+
+    // The band along the segment: u = x - ax with 0 <= projection <= length
+    // and perpendicular distance below radius.
+    void Band(double c, double& lo, double& hi) const {
+        const double v = c - ay_;
+        double uLo = -kInfinity;
+        double uHi = kInfinity;
+        if (ddy_ != 0) {
+            const double p = (v * ddx_ - radius_ * length_) / ddy_;
+            const double q = (v * ddx_ + radius_ * length_) / ddy_;
+            uLo = std::max(uLo, std::min(p, q));
+            uHi = std::min(uHi, std::max(p, q));
+        } else if (std::abs(v * ddx_) >= radius_ * length_) {
+            return;
+        }
+        if (ddx_ != 0) {
+            const double p = -v * ddy_ / ddx_;
+            const double q = (lengthSquared_ - v * ddy_) / ddx_;
+            uLo = std::max(uLo, std::min(p, q));
+            uHi = std::min(uHi, std::max(p, q));
+        } else if (v * ddy_ < 0 || v * ddy_ > lengthSquared_) {
+            return;
+        }
+        if (uLo < uHi) {
+            lo = std::min(lo, ax_ + uLo);
+            hi = std::max(hi, ax_ + uHi);
+        }
+    }
+
+    double ax_, ay_, bx_, by_, radius_;
+    double ddx_, ddy_, lengthSquared_, length_;
+};
+
+} // namespace
+
 void CoverWideLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, int penWidth,
                    int width, int height, const SpanSink& sink) {
     const double offset = penWidth % 2 != 0 ? 0.5 : 0.0;
-    const double ax = x0 + offset;
-    const double ay = y0 + offset;
-    const double bx = x1 + offset;
-    const double by = y1 + offset;
     const double radius = penWidth / 2.0;
-    const double ddx = bx - ax;
-    const double ddy = by - ay;
-    const double lengthSquared = ddx * ddx + ddy * ddy;
-    const double length = std::sqrt(lengthSquared);
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-    const double top = std::max(0.0, std::floor(std::min(ay, by) - radius) - 1.0);
-    const double bottom = std::min(height - 1.0, std::ceil(std::max(ay, by) + radius) + 1.0);
+    const WideStroke stroke(x0 + offset, y0 + offset, x1 + offset, y1 + offset, radius);
+    const double top = std::max(0.0, std::floor(std::min(y0, y1) + offset - radius) - 1.0);
+    const double bottom =
+        std::min(height - 1.0, std::ceil(std::max(y0, y1) + offset + radius) + 1.0);
     if (!(top <= bottom)) {
         return;
     }
     for (int y = static_cast<int>(top); y <= static_cast<int>(bottom); ++y) {
-        const double c = y + 0.5;
-        double lo = kInfinity;
-        double hi = -kInfinity;
-        // The round ends.
-        for (auto [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-            double d = c - py;
-            if (std::abs(d) < radius) {
-                double half = std::sqrt(radius * radius - d * d);
-                lo = std::min(lo, px - half);
-                hi = std::max(hi, px + half);
-            }
-        }
-        // The band along the segment: u = x - ax with 0 <= projection <= length
-        // and perpendicular distance below radius.
-        if (length > 0) {
-            const double v = c - ay;
-            double uLo = -kInfinity;
-            double uHi = kInfinity;
-            bool empty = false;
-            if (ddy != 0) {
-                double p = (v * ddx - radius * length) / ddy;
-                double q = (v * ddx + radius * length) / ddy;
-                uLo = std::max(uLo, std::min(p, q));
-                uHi = std::min(uHi, std::max(p, q));
-            } else if (std::abs(v * ddx) >= radius * length) {
-                empty = true;
-            }
-            if (ddx != 0) {
-                double p = -v * ddy / ddx;
-                double q = (lengthSquared - v * ddy) / ddx;
-                uLo = std::max(uLo, std::min(p, q));
-                uHi = std::min(uHi, std::max(p, q));
-            } else if (v * ddy < 0 || v * ddy > lengthSquared) {
-                empty = true;
-            }
-            if (!empty && uLo < uHi) {
-                lo = std::min(lo, ax + uLo);
-                hi = std::max(hi, ax + uHi);
-            }
-        }
+        double lo = 0;
+        double hi = 0;
+        stroke.Row(y + 0.5, lo, hi);
         if (lo < hi) {
             Emit(sink, y, CentresBetween(lo, hi), width);
         }

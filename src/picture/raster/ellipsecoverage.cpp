@@ -1,4 +1,5 @@
-#include "picture/raster/coverage.h"
+#include "picture/raster/ellipsecoverage.h"
+
 #include "picture/raster/ellipsedistance.h"
 
 #include <algorithm>
@@ -40,6 +41,77 @@ private:
     int end_ = 0;
 };
 
+// The ellipse with centre (cx, cy) and semi-axes a, b through the centres of
+// its outermost pixels, with a rim of half-width h, cut into rows.
+class EllipseRows {
+public:
+    EllipseRows(double cx, double cy, double a, double b, double h, int width)
+        : cx_(cx), cy_(cy), a_(a), b_(b), h_(h), width_(width) {}
+
+    void Cover(int y, const SpanSink& inside, const SpanSink& rim) const {
+        const double dy = y + 0.5 - cy_;
+        // Curve points less than h away lie at heights within (dy - h, dy + h).
+        const double nearest =
+            (dy - h_ < 0 && dy + h_ > 0) ? 0.0 : std::min(std::abs(dy - h_), std::abs(dy + h_));
+        if (nearest > b_) {
+            return;
+        }
+        const double farthest = std::min(std::max(std::abs(dy - h_), std::abs(dy + h_)), b_);
+        // A flat ellipse's curve is the whole segment at height 0.
+        const double widest = b_ == 0 ? a_ : HalfWidth(nearest);
+        const double narrowest = b_ == 0 ? 0.0 : HalfWidth(farthest);
+
+        // Columns that may lie within h of the curve: a band on each side,
+        // or one where they meet. Everything between the bands is inside.
+        const double leftFirst = std::ceil(cx_ + (-widest - h_) - 0.5);
+        const double leftLast = std::floor(cx_ + (-narrowest + h_) - 0.5);
+        const double rightFirst = std::ceil(cx_ + (narrowest - h_) - 0.5);
+        const double rightLast = std::floor(cx_ + (widest + h_) - 0.5);
+        RowRuns runs(y);
+        if (leftLast + 1 >= rightFirst) {
+            Classify(leftFirst, rightLast, dy, runs, inside, rim);
+            return;
+        }
+        Classify(leftFirst, leftLast, dy, runs, inside, rim);
+        const double middleFirst = std::max(leftLast + 1, 0.0);
+        const double middleLast = std::min(rightFirst - 1, width_ - 1.0);
+        if (std::abs(dy) < b_ && middleFirst <= middleLast) {
+            runs.Add(static_cast<int>(middleFirst), static_cast<int>(middleLast), inside);
+        }
+        Classify(rightFirst, rightLast, dy, runs, inside, rim);
+    }
+
+private:
+    // Half the curve's width at height t (0 <= t <= b) above or below its centre.
+    double HalfWidth(double t) const {
+        return t >= b_ ? 0.0 : a_ / b_ * std::sqrt((b_ - t) * (b_ + t));
+    }
+
+    // Sorts the columns from..to of the row at dy by their signed distance
+    // from the curve: further inside than h, within h, or outside.
+    void Classify(double from, double to, double dy, RowRuns& runs, const SpanSink& inside,
+                  const SpanSink& rim) const {
+        from = std::max(from, 0.0);
+        to = std::min(to, width_ - 1.0);
+        for (double column = from; column <= to; ++column) {
+            const double dx = column + 0.5 - cx_;
+            const double distance = DistanceToEllipse(a_, b_, dx, dy);
+            const bool within =
+                a_ > 0 && b_ > 0 && (dx / a_) * (dx / a_) + (dy / b_) * (dy / b_) < 1;
+            const double signedDistance = within ? -distance : distance;
+            const int x = static_cast<int>(column);
+            if (signedDistance < -h_) {
+                runs.Add(x, x, inside);
+            } else if (signedDistance < h_) {
+                runs.Add(x, x, rim);
+            }
+        }
+    }
+
+    double cx_, cy_, a_, b_, h_;
+    int width_;
+};
+
 } // namespace
 
 void CoverEllipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int penWidth,
@@ -51,72 +123,17 @@ void CoverEllipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_
     if (right - left < 1 || bottom - top < 1) {
         return;
     }
-    const double cx = (left + right) / 2;
     const double cy = (top + bottom) / 2;
-    const double a = (right - left - 1) / 2;
     const double b = (bottom - top - 1) / 2;
     const double h = std::max(penWidth, 1) / 2.0;
-    // Half the curve's width at height t (0 <= t <= b) above or below its centre.
-    auto halfWidth = [a, b](double t) {
-        return t >= b ? 0.0 : a / b * std::sqrt((b - t) * (b + t));
-    };
-
+    const EllipseRows rows((left + right) / 2, cy, (right - left - 1) / 2, b, h, width);
     const double firstRow = std::max(0.0, std::floor(cy - b - h));
     const double lastRow = std::min(height - 1.0, std::ceil(cy + b + h));
     if (!(firstRow <= lastRow)) {
         return;
     }
     for (int y = static_cast<int>(firstRow); y <= static_cast<int>(lastRow); ++y) {
-        const double dy = y + 0.5 - cy;
-        // Curve points less than h away lie at heights within (dy - h, dy + h).
-        const double nearest =
-            (dy - h < 0 && dy + h > 0) ? 0.0 : std::min(std::abs(dy - h), std::abs(dy + h));
-        if (nearest > b) {
-            continue;
-        }
-        const double farthest = std::min(std::max(std::abs(dy - h), std::abs(dy + h)), b);
-        // A flat ellipse's curve is the whole segment at height 0.
-        const double widest = b == 0 ? a : halfWidth(nearest);
-        const double narrowest = b == 0 ? 0.0 : halfWidth(farthest);
-
-        // Columns that may lie within h of the curve: a band on each side,
-        // or one where they meet. Everything between the bands is inside.
-        auto firstColumn = [cx](double lo) { return std::ceil(cx + lo - 0.5); };
-        auto lastColumn = [cx](double hi) { return std::floor(cx + hi - 0.5); };
-        const double leftFirst = firstColumn(-widest - h);
-        const double leftLast = lastColumn(-narrowest + h);
-        const double rightFirst = firstColumn(narrowest - h);
-        const double rightLast = lastColumn(widest + h);
-        const bool merged = leftLast + 1 >= rightFirst;
-
-        RowRuns runs(y);
-        auto classify = [&](double from, double to) {
-            from = std::max(from, 0.0);
-            to = std::min(to, width - 1.0);
-            for (double column = from; column <= to; ++column) {
-                const double dx = column + 0.5 - cx;
-                const double distance = DistanceToEllipse(a, b, dx, dy);
-                const bool within = a > 0 && b > 0 && (dx / a) * (dx / a) + (dy / b) * (dy / b) < 1;
-                const double signedDistance = within ? -distance : distance;
-                const int x = static_cast<int>(column);
-                if (signedDistance < -h) {
-                    runs.Add(x, x, inside);
-                } else if (signedDistance < h) {
-                    runs.Add(x, x, rim);
-                }
-            }
-        };
-        if (merged) {
-            classify(leftFirst, rightLast);
-            continue;
-        }
-        classify(leftFirst, leftLast);
-        const double middleFirst = std::max(leftLast + 1, 0.0);
-        const double middleLast = std::min(rightFirst - 1, width - 1.0);
-        if (std::abs(dy) < b && middleFirst <= middleLast) {
-            runs.Add(static_cast<int>(middleFirst), static_cast<int>(middleLast), inside);
-        }
-        classify(rightFirst, rightLast);
+        rows.Cover(y, inside, rim);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "picture/raster/rasterpainter.h"
 
 #include "picture/raster/coverage.h"
+#include "picture/raster/ellipsecoverage.h"
 
 namespace quorvel {
 
