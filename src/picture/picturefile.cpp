@@ -10,10 +10,30 @@
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace quorvel {
+namespace {
 
-PictureFile::PictureFile(const std::string& fileName) {
+PictureFile::ReadObserver& Observer() {
+    static PictureFile::ReadObserver observer;
+    return observer;
+}
+
+FileIdentity IdentityOf(const struct stat& status) {
+    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+    return FileIdentity{
+        static_cast<std::uint64_t>(status.st_dev),
+        static_cast<std::uint64_t>(status.st_ino),
+        static_cast<std::uint64_t>(status.st_size),
+        std::int64_t{status.st_mtim.tv_sec} * kNsPerSecond + status.st_mtim.tv_nsec,
+        std::int64_t{status.st_ctim.tv_sec} * kNsPerSecond + status.st_ctim.tv_nsec,
+    };
+}
+
+} // namespace
+
+PictureFile::PictureFile(const std::string& fileName) : name_(fileName) {
     const Failure cannotOpen(WithText(kCannotOpenMessage, fileName));
     if (fileName.find('\0') != std::string::npos) {
         throw cannotOpen;
@@ -30,7 +50,8 @@ PictureFile::PictureFile(const std::string& fileName) {
         ::close(descriptor_);
         throw cannotOpen;
     }
-    remaining_ = static_cast<std::uint64_t>(status.st_size);
+    identity_ = IdentityOf(status);
+    remaining_ = identity_.size;
 }
 
 PictureFile::~PictureFile() {
@@ -61,6 +82,10 @@ std::size_t PictureFile::ReadUpTo(std::span<std::uint8_t> into) {
             break;
         }
         done += static_cast<std::size_t>(got);
+        read_ += static_cast<std::uint64_t>(got);
+        if (Observer()) {
+            Observer()(read_);
+        }
     }
     remaining_ -= std::min<std::uint64_t>(done, remaining_);
     return done;
@@ -78,6 +103,21 @@ std::vector<std::uint8_t> PictureFile::ReadRest() {
     }
     bytes.resize(ReadUpTo(bytes));
     return bytes;
+}
+
+void PictureFile::ConfirmUnchanged() const {
+    struct stat status {};
+    if (::fstat(descriptor_, &status) != 0) {
+        throw Failure(WithText(kCannotOpenMessage, name_));
+    }
+    const FileIdentity now = IdentityOf(status);
+    if (now.size != identity_.size || now.modifiedNs != identity_.modifiedNs) {
+        throw Failure(WithText(kCannotOpenMessage, name_));
+    }
+}
+
+void PictureFile::SetReadObserver(ReadObserver observer) {
+    Observer() = std::move(observer);
 }
 
 } // namespace quorvel

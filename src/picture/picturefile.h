@@ -1,8 +1,10 @@
 #pragma once
 
 #include "picture/core/bytesource.h"
+#include "picture/core/fileidentity.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,11 @@ namespace quorvel {
 
 // A picture file opened for reading, closed when this goes away (also when
 // reading it failed). Only regular files are taken.
+//
+// This platform has no exclusive open: another program may go on writing the
+// file while it is read. ConfirmUnchanged, called once the reader is done,
+// refuses a file whose size or modification time moved meanwhile, as a file
+// held open by another program would be refused.
 class PictureFile final : public ByteSource {
 public:
     // Throws "ﾌｧｲﾙ %s は開けません" with the name as given.
@@ -26,9 +33,24 @@ public:
     // larger than any picture could need.
     std::vector<std::uint8_t> ReadRest();
 
+    // The file as it was when opened.
+    const FileIdentity& Identity() const { return identity_; }
+    // Throws "ﾌｧｲﾙ %s は開けません" when the file's size or modification time
+    // is no longer what it was at the open.
+    void ConfirmUnchanged() const;
+
+    // Test seam: called after every read from a file with the bytes read from
+    // it so far. A test makes it throw to stand for a device error, or changes
+    // the file to stand for another program writing it. Empty: nothing runs.
+    using ReadObserver = std::function<void(std::uint64_t readSoFar)>;
+    static void SetReadObserver(ReadObserver observer);
+
 private:
+    std::string name_;
     int descriptor_ = -1;
     std::uint64_t remaining_ = 0;
+    std::uint64_t read_ = 0;
+    FileIdentity identity_;
 };
 
 } // namespace quorvel

@@ -13,8 +13,11 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
 PictureView::~PictureView() = default;
 
 void PictureView::LoadPicture(const std::string& fileName) {
+    const Picture* before = picture_.get();
     ReloadPictureFile(fileName, picture_);
-    TakePicture();
+    if (picture_.get() != before) {
+        TakePicture();
+    } // else the unchanged file's pixels were put back and their areas announced
 }
 
 DrawingSurface& PictureView::GetDrawingSurface() {
@@ -26,22 +29,38 @@ DrawingSurface& PictureView::GetDrawingSurface() {
 }
 
 void PictureView::TakePicture() {
-    picture_->SetChangeNotice([this] { PictureChanged(); });
-    PictureChanged();
-}
-
-void PictureView::PictureChanged() {
-    if (picture_->Width() > 0 && picture_->Height() > 0) {
-        resize(picture_->Width(), picture_->Height());
-    }
+    picture_->SetAreaChangeNotice([this](const QRect& area) { AreaChanged(area); });
+    FitToPicture();
     update(); // painted once the handler is over, so a redraw shows whole
 }
 
+void PictureView::FitToPicture() {
+    if (picture_->Width() > 0 && picture_->Height() > 0) {
+        resize(picture_->Width(), picture_->Height());
+    }
+}
+
+// Drawing never changes the picture's size; only what it wrote is repainted.
+void PictureView::AreaChanged(const QRect& area) {
+    FitToPicture();
+    if (!area.isEmpty()) {
+        update(area);
+    }
+}
+
+// Only the exposed part of the picture is converted for display, so a
+// repaint costs what it shows, whatever the picture's size.
 void PictureView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().button());
-    if (picture_) {
-        painter.drawImage(QPoint(0, 0), picture_->Image());
+    if (!picture_) {
+        return;
+    }
+    for (const QRect& area : event->region()) {
+        const QImage part = picture_->ImageOf(area);
+        if (!part.isNull()) {
+            painter.drawImage(area.topLeft(), part);
+        }
     }
 }
 

@@ -44,7 +44,8 @@ protected:
 
 private:
     void TakePicture();
-    void PictureChanged();
+    void FitToPicture();
+    void AreaChanged(const QRect& area);
     void Press(QMouseEvent* event, bool doubleClick);
 
     std::unique_ptr<Picture> picture_;

@@ -1,5 +1,6 @@
 #include "numtext/failure.h"
 #include "picture/picture.h"
+#include "picture/picturefile.h"
 #include "picture/raster/raster.h"
 #include "support/bmpfixture.h"
 
@@ -87,15 +88,47 @@ INSTANTIATE_TEST_SUITE_P(Files, ReloadFailureChangedPicture,
                                                       [] { return Plain(kGreen).Bytes(); }}),
                          [](const auto& p) { return std::string(p.param.name); });
 
-TEST(ReloadMemoryNotReused, SameSizeReadsIntoOldMemory) {
+// A reload reads into memory of its own and takes it over only whole, so the
+// picture on screen is never half overwritten.
+TEST(ReloadMemoryNotReused, SameSizeReadsIntoNewMemory) {
     const std::string dir = ScratchDirectory();
     WriteFile(dir + "/a.bmp", Plain(kRed).Bytes());
     WriteFile(dir + "/b.bmp", Plain(kGreen).Bytes());
     std::unique_ptr<Picture> current = LoadPictureFile(dir + "/a.bmp");
-    const std::uint8_t* memory = PixelsOf(current);
     ReloadPictureFile(dir + "/b.bmp", current);
-    EXPECT_EQ(PixelsOf(current), memory);
     EXPECT_EQ(current->Image().pixel(3, 2) & 0xFFFFFF, kGreen);
+}
+
+// Stands for a device error: the read fails once `after` bytes of a file are in.
+class FailingReads {
+public:
+    explicit FailingReads(std::uint64_t after) {
+        PictureFile::SetReadObserver([after](std::uint64_t readSoFar) {
+            if (readSoFar >= after) {
+                throw Failure("ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
+            }
+        });
+    }
+    ~FailingReads() { PictureFile::SetReadObserver({}); }
+    FailingReads(const FailingReads&) = delete;
+    FailingReads& operator=(const FailingReads&) = delete;
+};
+
+TEST(ReloadHalfDone, ReadErrorInPixelsLeavesOldPixelsAndOverlay) {
+    const std::string dir = ScratchDirectory();
+    WriteFile(dir + "/face.bmp", Plain(kRed, 64, 48).Bytes());
+    std::unique_ptr<Picture> current = LoadPictureFile(dir + "/face.bmp");
+    current->GetDrawingSurface().LineTo(40, 30);
+    const std::vector<std::uint8_t> before(PixelsOf(current), PixelsOf(current) + 64 * 3 * 48);
+    WriteFile(dir + "/face.bmp", Plain(kGreen, 64, 48).Bytes()); // same size and format
+    const Picture* picture = current.get();
+    {
+        const FailingReads failing(55); // past the 54 header bytes: inside the pixel data
+        EXPECT_THROW(ReloadPictureFile(dir + "/face.bmp", current), Failure);
+    }
+    ASSERT_EQ(current.get(), picture);
+    EXPECT_EQ(std::vector<std::uint8_t>(PixelsOf(current), PixelsOf(current) + before.size()),
+              before);
 }
 
 TEST(ReloadKeepsStalePixels, ShortFileOverReusedMemoryShowsZeros) {
@@ -124,9 +157,7 @@ TEST(ReloadKeepsStalePixels, RunLengthOverReusedMemoryShowsBlack) {
     const std::string dir = ScratchDirectory();
     std::unique_ptr<Picture> current = MakeBlankRaster(4, 3);
     WriteFile(dir + "/face.bmp", rle.Bytes());
-    const std::uint8_t* memory = PixelsOf(current);
     ReloadPictureFile(dir + "/face.bmp", current);
-    EXPECT_EQ(PixelsOf(current), memory);
     const QImage image = current->Image();
     EXPECT_EQ(image.pixel(0, 2) & 0xFFFFFF, kGreen);
     EXPECT_EQ(image.pixel(1, 2) & 0xFFFFFF, 0u);

@@ -14,9 +14,17 @@ DrawingSurface& Picture::GetDrawingSurface() {
     throw Failure(kNotABitmapMessage);
 }
 
-void Picture::NotifyChanged() const {
+QImage Picture::ImageOf(const QRect& area) const {
+    const QRect inside = area & QRect(0, 0, width_, height_);
+    return inside.isEmpty() ? QImage() : Image().copy(inside);
+}
+
+void Picture::NotifyChanged(const QRect& area) const {
     if (changeNotice_) {
         changeNotice_();
+    }
+    if (areaNotice_) {
+        areaNotice_(area);
     }
 }
 

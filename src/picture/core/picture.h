@@ -3,6 +3,7 @@
 #include "face/drawingsurface.h"
 
 #include <QImage>
+#include <QRect>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,9 @@ public:
     // The pixels as the view paints them at 1:1, top row first. May be
     // transparent where the view's background should show (icons).
     virtual QImage Image() const = 0;
+    // The part of Image() inside `area` (picture pixels), clipped to the
+    // picture; null when nothing of it is inside.
+    virtual QImage ImageOf(const QRect& area) const;
 
     // Bitmaps: the one surface of this picture. Icons and metafiles throw
     // "ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です".
@@ -30,19 +34,25 @@ public:
 
     // Called after every LineTo and Ellipse on this picture's surface.
     void SetChangeNotice(std::function<void()> notice) { changeNotice_ = std::move(notice); }
+    // The same with the area that changed (empty when nothing inside did);
+    // also called for the areas a reload of an unchanged file puts back.
+    void SetAreaChangeNotice(std::function<void(const QRect&)> notice) {
+        areaNotice_ = std::move(notice);
+    }
 
 protected:
     Picture(PictureKind kind, int width, int height);
-    void NotifyChanged() const;
+    void NotifyChanged(const QRect& area) const;
 
 private:
-    // A reload hands the view's notice on to the picture that replaces this one.
+    // A reload hands the view's notices on to the picture that replaces this one.
     friend void ReloadPictureFile(const std::string& fileName, std::unique_ptr<Picture>& current);
 
     PictureKind kind_;
     int width_;
     int height_;
     std::function<void()> changeNotice_;
+    std::function<void(const QRect&)> areaNotice_;
 };
 
 } // namespace quorvel

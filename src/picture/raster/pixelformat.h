@@ -25,6 +25,17 @@ struct PixelFormat {
     std::size_t RowOffset(int y) const {
         return stride * static_cast<std::size_t>(topDown ? y : height - 1 - y);
     }
+    // The whole bytes that hold columns x0 to x1 - 1 of row y.
+    struct Bytes {
+        std::size_t offset;
+        std::size_t length;
+    };
+    Bytes SpanBytes(int y, int x0, int x1) const {
+        const auto bits = static_cast<std::size_t>(bitsPerPixel);
+        const std::size_t first = static_cast<std::size_t>(x0) * bits / 8;
+        const std::size_t end = (static_cast<std::size_t>(x1) * bits + 7) / 8;
+        return {RowOffset(y) + first, end - first};
+    }
 };
 
 // Bytes of one row: width times depth rounded up to whole 32-bit words.

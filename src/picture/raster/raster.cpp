@@ -12,28 +12,43 @@ Raster::Raster(const PixelFormat& format, PixelMemory memory)
 Raster::~Raster() = default;
 
 QImage Raster::Image() const {
-    if (!shownCurrent_) {
-        ConvertRaster(format_, memory_.Data(), shown_);
-        shownCurrent_ = true;
-    }
-    return shown_;
+    return ConvertRaster(format_, memory_.Data());
+}
+
+QImage Raster::ImageOf(const QRect& area) const {
+    return ConvertRasterArea(format_, memory_.Data(), area);
 }
 
 DrawingSurface& Raster::GetDrawingSurface() {
     if (!surface_) {
-        surface_ = std::make_unique<RasterSurface>(*this);
+        surface_ = std::make_unique<RasterSurface>(*this, journal_.get());
     }
     return *surface_;
 }
 
-void Raster::AdoptDisplayCopy(Raster& replaced) {
-    shown_ = std::move(replaced.shown_);
-    shownCurrent_ = false;
+void Raster::TrackSource(const FileIdentity& source) {
+    source_ = source;
+    // An overlay worth more than the picture itself is cheaper to read again.
+    journal_ = std::make_unique<DrawingJournal>(memory_.Size());
+    surface_.reset();
 }
 
-void Raster::PixelsDrawn() {
-    shownCurrent_ = false;
-    NotifyChanged();
+bool Raster::CanRestore(const FileIdentity& file) const {
+    return source_ == file && journal_ && journal_->Complete();
+}
+
+void Raster::RestoreSource() {
+    surface_.reset();
+    for (const QRect& area : journal_->Undo(memory_.Data())) {
+        NotifyChanged(area);
+    }
+}
+
+void Raster::PixelsDrawn(const QRect& area) {
+    if (journal_) {
+        journal_->AddArea(area);
+    }
+    NotifyChanged(area);
 }
 
 } // namespace quorvel

@@ -1,45 +1,55 @@
 #pragma once
 
+#include "picture/core/fileidentity.h"
 #include "picture/core/picture.h"
+#include "picture/raster/drawingjournal.h"
 #include "picture/raster/pixelformat.h"
 #include "picture/raster/pixelmemory.h"
 
 #include <QImage>
 #include <memory>
+#include <optional>
 
 namespace quorvel {
 
 class RasterSurface;
 
 // A bitmap picture: pixel memory in the format it was made with, and the one
-// drawing surface on it.
+// drawing surface on it. Nothing else is kept: the view converts for display
+// only what it shows, when it shows it.
 class Raster final : public Picture {
 public:
     Raster(const PixelFormat& format, PixelMemory memory);
     ~Raster() override;
 
     QImage Image() const override;
+    QImage ImageOf(const QRect& area) const override;
     DrawingSurface& GetDrawingSurface() override;
 
     const PixelFormat& Format() const { return format_; }
     std::uint8_t* Pixels() { return memory_.Data(); }
     const std::uint8_t* Pixels() const { return memory_.Data(); }
 
-    // The memory a reload may write its picture into before taking it over.
-    PixelMemory& ReusableMemory() { return memory_; }
-    // Takes over the display copy a replaced raster had made, so that
-    // converting the new pixels reuses its memory too.
-    void AdoptDisplayCopy(Raster& replaced);
+    // Marks the pixels as exactly those of the file `source` and journals all
+    // drawing from here on, so that RestoreSource can undo it.
+    void TrackSource(const FileIdentity& source);
+    // Whether `file` is the tracked source and everything drawn since is
+    // journaled.
+    bool CanRestore(const FileIdentity& file) const;
+    // Puts the source's pixels back where drawing changed them and starts a
+    // new surface, as a fresh load of the file would give; the restored
+    // areas are announced as changed.
+    void RestoreSource();
 
-    // Called by the surface after every drawing operation.
-    void PixelsDrawn();
+    // Called by the surface after every drawing operation, with what it wrote.
+    void PixelsDrawn(const QRect& area);
 
 private:
     PixelFormat format_;
     PixelMemory memory_;
     std::unique_ptr<RasterSurface> surface_;
-    mutable QImage shown_;
-    mutable bool shownCurrent_ = false;
+    std::optional<FileIdentity> source_;
+    std::unique_ptr<DrawingJournal> journal_; // only while a source is tracked
 };
 
 } // namespace quorvel

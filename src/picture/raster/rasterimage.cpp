@@ -10,6 +10,10 @@
 namespace quorvel {
 namespace {
 
+QRgb* OutputRow(std::uint8_t* target, std::size_t stride, int row) {
+    return reinterpret_cast<QRgb*>(target + stride * static_cast<std::size_t>(row));
+}
+
 // One colour channel of a 16- or 32-bit pixel, widened or narrowed to 8 bits.
 class Channel {
 public:
@@ -36,8 +40,11 @@ private:
     std::array<std::uint8_t, 128> narrow_{};
 };
 
-void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
-                    std::size_t targetStride) {
+// Each converter writes the pixels of `area` (inside the raster) to `target`,
+// whose rows hold the area's columns from its left edge on.
+
+void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
+                    std::uint8_t* target, std::size_t targetStride) {
     std::array<QRgb, 256> palette{};
     for (int i = 0; i < 256; ++i) {
         palette[i] = 0xFF000000u | (i < format.tableSize ? format.table[i] : 0u);
@@ -45,10 +52,10 @@ void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, std::
     const int bpp = format.bitsPerPixel;
     const int perByte = 8 / bpp;
     const unsigned indexMask = (1u << bpp) - 1;
-    for (int y = 0; y < format.height; ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const std::uint8_t* row = pixels + format.RowOffset(y);
-        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
-        for (int x = 0; x < format.width; ++x) {
+        QRgb* out = OutputRow(target, targetStride, y - area.top()) - area.left();
+        for (int x = area.left(); x <= area.right(); ++x) {
             // The leftmost pixel of a byte is in its high bits.
             int shift = (perByte - 1 - x % perByte) * bpp;
             out[x] = palette[(row[x / perByte] >> shift) & indexMask];
@@ -56,40 +63,40 @@ void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, std::
     }
 }
 
-void ConvertMasked(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
-                   std::size_t targetStride) {
+void ConvertMasked(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
+                   std::uint8_t* target, std::size_t targetStride) {
     const Channel red(format.masks[0]);
     const Channel green(format.masks[1]);
     const Channel blue(format.masks[2]);
     const bool wide = format.bitsPerPixel == 32;
-    for (int y = 0; y < format.height; ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const std::uint8_t* row = pixels + format.RowOffset(y);
-        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
-        for (int x = 0; x < format.width; ++x) {
+        QRgb* out = OutputRow(target, targetStride, y - area.top()) - area.left();
+        for (int x = area.left(); x <= area.right(); ++x) {
             std::uint32_t pixel = wide ? LittleEndian32(row + 4 * x) : LittleEndian16(row + 2 * x);
             out[x] = 0xFF000000u | red.Of(pixel) << 16 | green.Of(pixel) << 8 | blue.Of(pixel);
         }
     }
 }
 
-void Convert24(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
-               std::size_t targetStride) {
-    for (int y = 0; y < format.height; ++y) {
-        const std::uint8_t* in = pixels + format.RowOffset(y);
-        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
-        for (int x = 0; x < format.width; ++x, in += 3) {
+void Convert24(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
+               std::uint8_t* target, std::size_t targetStride) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const std::uint8_t* in = pixels + format.RowOffset(y) + 3 * area.left();
+        QRgb* out = OutputRow(target, targetStride, y - area.top()) - area.left();
+        for (int x = area.left(); x <= area.right(); ++x, in += 3) {
             out[x] = 0xFF000000u | std::uint32_t{in[2]} << 16 | std::uint32_t{in[1]} << 8 | in[0];
         }
     }
 }
 
 // 0x00RRGGBB words: only the unused top byte needs setting.
-void Convert32(const PixelFormat& format, const std::uint8_t* pixels, std::uint8_t* target,
-               std::size_t targetStride) {
-    for (int y = 0; y < format.height; ++y) {
+void Convert32(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
+               std::uint8_t* target, std::size_t targetStride) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
         const std::uint8_t* in = pixels + format.RowOffset(y);
-        auto* out = reinterpret_cast<QRgb*>(target + targetStride * static_cast<std::size_t>(y));
-        for (int x = 0; x < format.width; ++x) {
+        QRgb* out = OutputRow(target, targetStride, y - area.top()) - area.left();
+        for (int x = area.left(); x <= area.right(); ++x) {
             out[x] = 0xFF000000u | LittleEndian32(in + 4 * x);
         }
     }
@@ -110,43 +117,56 @@ QImage NewDisplayImage(int width, int height) {
         [](void* owned) { delete static_cast<PixelMemory*>(owned); }, memory.release());
 }
 
-} // namespace
-
-void ConvertRaster(const PixelFormat& format, const std::uint8_t* pixels, QImage& target) {
-    if (format.width == 0 || format.height == 0) {
-        target = QImage();
-        return;
-    }
-    if (target.width() != format.width || target.height() != format.height ||
-        target.format() != QImage::Format_RGB32 || !target.isDetached()) {
-        target = NewDisplayImage(format.width, format.height);
-        if (target.isNull()) {
-            return;
-        }
-    }
+void ConvertInto(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
+                 QImage& target) {
     std::uint8_t* out = target.bits();
-    auto stride = static_cast<std::size_t>(target.bytesPerLine());
+    const auto stride = static_cast<std::size_t>(target.bytesPerLine());
     const std::array<std::uint32_t, 3> plain{0xFF0000, 0xFF00, 0xFF};
     switch (format.bitsPerPixel) {
     case 1:
     case 4:
     case 8:
-        ConvertIndexed(format, pixels, out, stride);
+        ConvertIndexed(format, pixels, area, out, stride);
         break;
     case 24:
-        Convert24(format, pixels, out, stride);
+        Convert24(format, pixels, area, out, stride);
         break;
     case 32:
         if (format.masks == plain) {
-            Convert32(format, pixels, out, stride);
+            Convert32(format, pixels, area, out, stride);
         } else {
-            ConvertMasked(format, pixels, out, stride);
+            ConvertMasked(format, pixels, area, out, stride);
         }
         break;
     default:
-        ConvertMasked(format, pixels, out, stride);
+        ConvertMasked(format, pixels, area, out, stride);
         break;
     }
+}
+
+} // namespace
+
+QImage ConvertRaster(const PixelFormat& format, const std::uint8_t* pixels) {
+    if (format.width == 0 || format.height == 0) {
+        return {};
+    }
+    QImage image = NewDisplayImage(format.width, format.height);
+    if (!image.isNull()) {
+        ConvertInto(format, pixels, QRect(0, 0, format.width, format.height), image);
+    }
+    return image;
+}
+
+QImage ConvertRasterArea(const PixelFormat& format, const std::uint8_t* pixels, QRect area) {
+    area &= QRect(0, 0, format.width, format.height);
+    if (area.isEmpty()) {
+        return {};
+    }
+    QImage image(area.size(), QImage::Format_RGB32);
+    if (!image.isNull()) {
+        ConvertInto(format, pixels, area, image);
+    }
+    return image;
 }
 
 } // namespace quorvel

@@ -14,8 +14,8 @@ std::uint32_t FromBgr(std::uint32_t colour) {
 
 } // namespace
 
-RasterSurface::RasterSurface(Raster& raster)
-    : raster_(raster), painter_(raster.Format(), raster.Pixels()) {}
+RasterSurface::RasterSurface(Raster& raster, DrawingJournal* journal)
+    : raster_(raster), painter_(raster.Format(), raster.Pixels(), journal) {}
 
 void RasterSurface::SetPenWidth(int width) {
     if (width >= 0) {
@@ -33,15 +33,14 @@ void RasterSurface::MoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
-    painter_.Line(x_, y_, x, y, penWidth_, penColour_);
+    const QRect area = painter_.Line(x_, y_, x, y, penWidth_, penColour_);
     x_ = x;
     y_ = y;
-    raster_.PixelsDrawn();
+    raster_.PixelsDrawn(area);
 }
 
 void RasterSurface::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-    painter_.Ellipse(x1, y1, x2, y2, penWidth_, penColour_, kFillColour);
-    raster_.PixelsDrawn();
+    raster_.PixelsDrawn(painter_.Ellipse(x1, y1, x2, y2, penWidth_, penColour_, kFillColour));
 }
 
 } // namespace quorvel

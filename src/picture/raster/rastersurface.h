@@ -7,13 +7,15 @@
 
 namespace quorvel {
 
+class DrawingJournal;
 class Raster;
 
 // The drawing surface of one raster: a solid pen in copy mode, a solid white
 // fill and a current position.
 class RasterSurface final : public DrawingSurface {
 public:
-    explicit RasterSurface(Raster& raster);
+    // With a journal, what the surface draws can be undone.
+    RasterSurface(Raster& raster, DrawingJournal* journal);
 
     void SetPenWidth(int width) override;
     void SetPenColor(std::uint32_t colour) override;

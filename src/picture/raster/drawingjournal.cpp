@@ -1,0 +1,38 @@
+#include "picture/raster/drawingjournal.h"
+
+#include <cstring>
+#include <utility>
+
+namespace quorvel {
+
+void DrawingJournal::Save(const std::uint8_t* memory, std::size_t offset, std::size_t length) {
+    if (overflowed_) {
+        return;
+    }
+    if (length > limit_ - bytes_.size()) {
+        overflowed_ = true;
+        std::vector<Saved>().swap(saved_);
+        std::vector<std::uint8_t>().swap(bytes_);
+        return;
+    }
+    saved_.push_back({offset, length, bytes_.size()});
+    bytes_.insert(bytes_.end(), memory + offset, memory + offset + length);
+}
+
+void DrawingJournal::AddArea(const QRect& area) {
+    if (!area.isEmpty()) {
+        areas_.push_back(area);
+    }
+}
+
+std::vector<QRect> DrawingJournal::Undo(std::uint8_t* memory) {
+    for (auto span = saved_.rbegin(); span != saved_.rend(); ++span) {
+        std::memcpy(memory + span->offset, bytes_.data() + span->at, span->length);
+    }
+    saved_.clear();
+    bytes_.clear();
+    overflowed_ = false;
+    return std::exchange(areas_, {});
+}
+
+} // namespace quorvel

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QRect>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace quorvel {
+
+// What drawing changed in a raster since it last matched its file: the bytes
+// under every span as they were before the span was written, and the area
+// of every drawing operation. Putting the bytes back in reverse order returns
+// the raster exactly to the file's pixels, so a redraw of an unchanged file
+// costs what the overlay touched instead of reading the whole file again.
+class DrawingJournal {
+public:
+    // `limit` bounds the bytes kept; past it the journal gives up and the
+    // raster must be read from its file again.
+    explicit DrawingJournal(std::size_t limit) : limit_(limit) {}
+
+    // Keeps `length` bytes of `memory` from `offset`, before they are written.
+    void Save(const std::uint8_t* memory, std::size_t offset, std::size_t length);
+    void AddArea(const QRect& area);
+
+    bool Complete() const { return !overflowed_; }
+    // Writes every saved byte back, latest first, and starts over. Returns
+    // the areas that changed back.
+    std::vector<QRect> Undo(std::uint8_t* memory);
+
+private:
+    struct Saved {
+        std::size_t offset; // in the raster's memory
+        std::size_t length;
+        std::size_t at; // in bytes_
+    };
+
+    std::size_t limit_;
+    bool overflowed_ = false;
+    std::vector<Saved> saved_;
+    std::vector<std::uint8_t> bytes_;
+    std::vector<QRect> areas_;
+};
+
+} // namespace quorvel
