@@ -40,12 +40,30 @@ void PictureView::FitToPicture() {
     }
 }
 
-// Drawing never changes the picture's size; only what it wrote is repainted.
+// Drawing never changes the picture's size; only what it wrote is repainted,
+// scheduled once for all the strokes of a redraw when the loop next runs.
 void PictureView::AreaChanged(const QRect& area) {
     FitToPicture();
-    if (!area.isEmpty()) {
-        update(area);
+    if (area.isEmpty()) {
+        return;
     }
+    if (changed_.Empty()) {
+        QMetaObject::invokeMethod(this, &PictureView::RepaintChanged, Qt::QueuedConnection);
+    }
+    changed_.Add(area);
+}
+
+void PictureView::RepaintChanged() {
+    update(changed_.Take(VisibleRect()));
+}
+
+// The part of the view its scrolling area shows; all of it when it stands alone.
+QRect PictureView::VisibleRect() const {
+    const QWidget* area = parentWidget();
+    if (area == nullptr) {
+        return rect();
+    }
+    return rect().intersected(QRect(mapFromParent(QPoint(0, 0)), area->size()));
 }
 
 // Only the exposed part of the picture is converted for display, so a

@@ -3,6 +3,7 @@
 #include "face/drawingsurface.h"
 #include "face/pictureaccess.h"
 #include "picture/picture.h"
+#include "view/dirtytiles.h"
 
 #include <QWidget>
 #include <memory>
@@ -46,9 +47,12 @@ private:
     void TakePicture();
     void FitToPicture();
     void AreaChanged(const QRect& area);
+    void RepaintChanged();
+    QRect VisibleRect() const;
     void Press(QMouseEvent* event, bool doubleClick);
 
     std::unique_ptr<Picture> picture_;
+    DirtyTiles changed_; // areas drawn since the last repaint was scheduled
 };
 
 } // namespace quorvel

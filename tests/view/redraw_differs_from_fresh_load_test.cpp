@@ -112,8 +112,10 @@ std::vector<std::uint8_t> Pixels(const PictureView& view) {
     return {raster.Pixels(), raster.Pixels() + raster.Format().MemorySize()};
 }
 
-// What the screen shows of the view, from the window system's own buffer.
+// What the screen shows of the view, from the window system's own buffer,
+// once the event loop has scheduled and done the repaint.
 QImage Shown(PictureView& view) {
+    QApplication::processEvents();
     QApplication::processEvents();
     return view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -1,5 +1,6 @@
 #include "picture/raster/drawingjournal.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -15,8 +16,16 @@ void DrawingJournal::Save(const std::uint8_t* memory, std::size_t offset, std::s
         std::vector<std::uint8_t>().swap(bytes_);
         return;
     }
-    saved_.push_back({offset, length, bytes_.size()});
-    bytes_.insert(bytes_.end(), memory + offset, memory + offset + length);
+    // Spans that continue the previous one in memory (the runs of one row)
+    // are kept as one.
+    if (!saved_.empty() && saved_.back().offset + saved_.back().length == offset) {
+        saved_.back().length += length;
+    } else {
+        saved_.push_back({offset, length, bytes_.size()});
+    }
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + length);
+    std::copy_n(memory + offset, length, bytes_.data() + at);
 }
 
 void DrawingJournal::AddArea(const QRect& area) {

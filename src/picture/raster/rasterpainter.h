@@ -26,7 +26,20 @@ public:
                   std::uint32_t penColour, std::uint32_t fillColour);
 
 private:
-    void Fill(int y, int x0, int x1, std::uint32_t value, QRect& area);
+    // The bounds of what one operation wrote, kept as plain numbers: a
+    // QRect union per span costs more than the span itself.
+    struct Bounds {
+        int left = 0;
+        int top = 0;
+        int right = -1; // exclusive
+        int bottom = -1;
+        void Add(int y, int x0, int x1);
+        QRect Rect() const {
+            return right < 0 ? QRect() : QRect(left, top, right - left, bottom - top);
+        }
+    };
+
+    void Fill(int y, int x0, int x1, std::uint32_t value, Bounds& bounds);
 
     const PixelFormat& format_;
     std::uint8_t* pixels_;
