@@ -12,6 +12,7 @@
 #include "face/landmark.h"
 #include "face/overlay.h"
 #include "face/wizsteps.h"
+#include "view/zoomanchor.h"
 
 #include <QAction>
 #include <QFrame>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <limits>
 
 namespace quorvel {
@@ -177,10 +179,25 @@ void TMainForm::CreateMenus() {
         Named(File1->addAction(QStringLiteral("背景ﾋﾞｯﾄﾏｯﾌﾟを開く(&B)...")), "OpenBitmapItem");
     N1 = Named(File1->addSeparator(), "N1");
     ExitItem = Named(File1->addAction(QStringLiteral("閉じる(&X)")), "ExitItem");
+    CreateViewMenu();
     Help1 = Named(MainMenu1->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)")), "Help1");
     ReadMeItem = Named(Help1->addAction(QStringLiteral("ReadMe(&R)")), "ReadMeItem");
     N2 = Named(Help1->addSeparator(), "N2");
     VersionItem = Named(Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)...")), "VersionItem");
+}
+
+void TMainForm::CreateViewMenu() {
+    View1 = Named(MainMenu1->addMenu(QStringLiteral("表示(&V)")), "View1");
+    ZoomInItem = Named(View1->addAction(QStringLiteral("拡大(&I)")), "ZoomInItem");
+    ZoomInItem->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    ZoomOutItem = Named(View1->addAction(QStringLiteral("縮小(&O)")), "ZoomOutItem");
+    ZoomOutItem->setShortcut(QKeySequence::ZoomOut);
+    ActualSizeItem = Named(View1->addAction(QStringLiteral("実際のｻｲｽﾞ(&A)")), "ActualSizeItem");
+    ActualSizeItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    FitWindowItem =
+        Named(View1->addAction(QStringLiteral("ｳｨﾝﾄﾞｳに合わせる(&W)")), "FitWindowItem");
+    // Ctrl and the mouse wheel zoom about the pointer.
+    ScrollBox1->viewport()->installEventFilter(this);
 }
 
 // Every handler runs guarded: a failure that escapes it is reported and the
@@ -196,6 +213,10 @@ void TMainForm::BindHandlers() {
     bind(TrackBar, &NotifyingSlider::Notified, &TMainForm::TrackBarChange);
     bind(OpenBitmapItem, &QAction::triggered, &TMainForm::OpenBitmapItemClick);
     bind(ExitItem, &QAction::triggered, &TMainForm::ExitItemClick);
+    bind(ZoomInItem, &QAction::triggered, &TMainForm::ZoomInItemClick);
+    bind(ZoomOutItem, &QAction::triggered, &TMainForm::ZoomOutItemClick);
+    bind(ActualSizeItem, &QAction::triggered, &TMainForm::ActualSizeItemClick);
+    bind(FitWindowItem, &QAction::triggered, &TMainForm::FitWindowItemClick);
     bind(ReadMeItem, &QAction::triggered, &TMainForm::ReadMeItemClick);
     bind(VersionItem, &QAction::triggered, &TMainForm::VersionItemClick);
     connect(Image, &PictureView::Pressed, this,
@@ -269,6 +290,7 @@ void TMainForm::UpdateWizStep() {
 void TMainForm::NextButtonClick(QObject*) {
     if (WizStep == wizstep::kChoosePicture && OpenBmpDialog.Execute(this)) {
         Image->LoadPicture(FileName());
+        Image->SetZoom(1); // an opened bitmap starts at its own pixels
     }
     ++WizStep;
     UpdateWizStep();
@@ -289,6 +311,7 @@ void TMainForm::OpenBitmapItemClick(QObject*) {
         return;
     }
     Image->LoadPicture(FileName());
+    Image->SetZoom(1);
     WizStep = wizstep::kCentre;
     UpdateWizStep();
 }
@@ -309,6 +332,41 @@ void TMainForm::ReadMeItemClick(QObject*) {
 void TMainForm::VersionItemClick(QObject*) {
     TVersionDialog dialog(this);
     dialog.exec();
+}
+
+void TMainForm::ZoomAboutCentre(double zoom) {
+    const QWidget* viewport = ScrollBox1->viewport();
+    ZoomAbout(*ScrollBox1, *Image, zoom, QPoint(viewport->width() / 2, viewport->height() / 2));
+}
+
+void TMainForm::ZoomInItemClick(QObject*) {
+    ZoomAboutCentre(Image->NextZoomIn());
+}
+
+void TMainForm::ZoomOutItemClick(QObject*) {
+    ZoomAboutCentre(Image->NextZoomOut());
+}
+
+void TMainForm::ActualSizeItemClick(QObject*) {
+    ZoomAboutCentre(1);
+}
+
+// The largest zoom at which the whole picture shows without scroll bars.
+void TMainForm::FitWindowItemClick(QObject*) {
+    Image->SetZoom(Image->ZoomToFit(ScrollBox1->maximumViewportSize()));
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+            const double zoom =
+                wheel->angleDelta().y() > 0 ? Image->NextZoomIn() : Image->NextZoomOut();
+            ZoomAbout(*ScrollBox1, *Image, zoom, wheel->position().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace quorvel

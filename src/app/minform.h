@@ -45,12 +45,22 @@ public:
     void BackButtonClick(QObject* Sender);
     void TrackBarChange(QObject* Sender);
     void RedrawButtonClick(QObject* Sender);
+    // The view menu: zoom only changes how the picture is shown.
+    void ZoomInItemClick(QObject* Sender);
+    void ZoomOutItemClick(QObject* Sender);
+    void ActualSizeItemClick(QObject* Sender);
+    void FitWindowItemClick(QObject* Sender);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateGuidancePanel();
     void CreateParameterPanel();
     void CreatePictureArea();
     void CreateMenus();
+    void CreateViewMenu();
+    void ZoomAboutCentre(double zoom);
     void BindHandlers();
     void SetTabOrder();
     void UpdateWizStep();
@@ -60,10 +70,15 @@ private:
     QFrame* Panel2 = nullptr;
     QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* OpenBitmapItem = nullptr;
     QAction* N1 = nullptr;
     QAction* ExitItem = nullptr;
+    QAction* ZoomInItem = nullptr;
+    QAction* ZoomOutItem = nullptr;
+    QAction* ActualSizeItem = nullptr;
+    QAction* FitWindowItem = nullptr;
     QAction* ReadMeItem = nullptr;
     QAction* N2 = nullptr;
     QAction* VersionItem = nullptr;

@@ -1,10 +1,26 @@
 #include "view/pictureview.h"
 
+#include "view/strokepainter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quorvel {
+namespace {
+
+constexpr std::array<double, 13> kZoomSteps{
+    1.0 / 16, 1.0 / 8, 1.0 / 4, 1.0 / 3, 1.0 / 2, 2.0 / 3, 1, 1.5, 2, 3, 4, 6, 8};
+constexpr double kSameZoom = 1e-9; // a step reached by fitting counts as that step
+
+QSize Scaled(const QSize& size, double zoom) {
+    return {static_cast<int>(std::ceil(size.width() * zoom)),
+            static_cast<int>(std::ceil(size.height() * zoom))};
+}
+
+} // namespace
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -22,7 +38,7 @@ void PictureView::LoadPicture(const std::string& fileName) {
 
 DrawingSurface& PictureView::GetDrawingSurface() {
     if (!picture_) {
-        picture_ = MakeBlankRaster(width(), height());
+        picture_ = MakeBlankRaster(ContentSize().width(), ContentSize().height());
         TakePicture();
     }
     return picture_->GetDrawingSurface();
@@ -36,8 +52,47 @@ void PictureView::TakePicture() {
 
 void PictureView::FitToPicture() {
     if (picture_->Width() > 0 && picture_->Height() > 0) {
-        resize(picture_->Width(), picture_->Height());
+        content_ = QSize(picture_->Width(), picture_->Height());
+        resize(Scaled(content_, zoom_));
     }
+}
+
+// At zoom 1 the view's own size is that of what it shows, also the size a
+// blank raster takes; at other zooms that size is kept aside.
+QSize PictureView::ContentSize() const {
+    return zoom_ == 1 ? size() : content_;
+}
+
+void PictureView::SetZoom(double zoom) {
+    content_ = ContentSize();
+    zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
+    resize(Scaled(content_, zoom_));
+    update();
+}
+
+double PictureView::NextZoomIn() const {
+    const auto* next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_ + kSameZoom);
+    return next == kZoomSteps.end() ? kMostZoom : *next;
+}
+
+double PictureView::NextZoomOut() const {
+    const auto* next = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_ - kSameZoom);
+    return next == kZoomSteps.begin() ? kLeastZoom : *(next - 1);
+}
+
+double PictureView::ZoomToFit(const QSize& area) const {
+    const QSize content = ContentSize();
+    if (content.isEmpty() || area.isEmpty()) {
+        return zoom_;
+    }
+    const double zoom = std::min(static_cast<double>(area.width()) / content.width(),
+                                 static_cast<double>(area.height()) / content.height());
+    return std::clamp(zoom, kLeastZoom, kMostZoom);
+}
+
+QPoint PictureView::PicturePixelAt(const QPointF& point) const {
+    return {static_cast<int>(std::floor(point.x() / zoom_)),
+            static_cast<int>(std::floor(point.y() / zoom_))};
 }
 
 // Drawing never changes the picture's size; only what it wrote is repainted,
@@ -50,11 +105,25 @@ void PictureView::AreaChanged(const QRect& area) {
     if (changed_.Empty()) {
         QMetaObject::invokeMethod(this, &PictureView::RepaintChanged, Qt::QueuedConnection);
     }
-    changed_.Add(area);
+    changed_.Add(WidgetArea(area));
 }
 
 void PictureView::RepaintChanged() {
     update(changed_.Take(VisibleRect()));
+}
+
+// The widget pixels that show a picture area, with room for the strokes
+// drawn over it at other zooms.
+QRect PictureView::WidgetArea(const QRect& pictureArea) const {
+    if (zoom_ == 1) {
+        return pictureArea;
+    }
+    const int left = static_cast<int>(std::floor(pictureArea.left() * zoom_));
+    const int top = static_cast<int>(std::floor(pictureArea.top() * zoom_));
+    const int right = static_cast<int>(std::ceil((pictureArea.right() + 1) * zoom_));
+    const int bottom = static_cast<int>(std::ceil((pictureArea.bottom() + 1) * zoom_));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1))
+        .adjusted(-kStrokeReach, -kStrokeReach, kStrokeReach, kStrokeReach);
 }
 
 // The part of the view its scrolling area shows; all of it when it stands alone.
@@ -74,12 +143,27 @@ void PictureView::paintEvent(QPaintEvent* event) {
     if (!picture_) {
         return;
     }
+    if (zoom_ != 1) {
+        PaintScaled(painter, event->region());
+        return;
+    }
     for (const QRect& area : event->region()) {
         const QImage part = picture_->ImageOf(area);
         if (!part.isNull()) {
             painter.drawImage(area.topLeft(), part);
         }
     }
+}
+
+void PictureView::PaintScaled(QPainter& painter, const QRegion& region) const {
+    for (const QRect& area : region) {
+        const QImage part = picture_->ScaledImageOf(area, zoom_);
+        if (!part.isNull()) {
+            painter.drawImage(area.topLeft(), part);
+        }
+    }
+    painter.setClipRegion(region.intersected(rect()));
+    PaintStrokes(painter, picture_->Strokes(), zoom_);
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
@@ -96,13 +180,14 @@ void PictureView::Press(QMouseEvent* event, bool doubleClick) {
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton) {
         return;
     }
-    const int x = static_cast<int>(std::floor(event->position().x()));
-    const int y = static_cast<int>(std::floor(event->position().y()));
+    const QPoint at = PicturePixelAt(event->position());
     // With a button held, presses of other buttons arrive here wherever they are.
-    if (x < 0 || y < 0 || x >= width() || y >= height()) {
+    const QSize content = ContentSize();
+    if (at.x() < 0 || at.y() < 0 || at.x() >= content.width() || at.y() >= content.height()) {
         return;
     }
-    emit Pressed(button, PressShift{event->modifiers(), event->buttons(), doubleClick}, x, y);
+    emit Pressed(button, PressShift{event->modifiers(), event->buttons(), doubleClick}, at.x(),
+                 at.y());
 }
 
 } // namespace quorvel

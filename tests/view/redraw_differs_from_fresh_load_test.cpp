@@ -151,14 +151,15 @@ const std::vector<Format> kFormats{
     {"rle4", 4, 2, {}, false},
 };
 
-class RedrawDiffersFromFreshLoad : public ::testing::TestWithParam<Format> {};
-
-TEST_P(RedrawDiffersFromFreshLoad, AfterEveryRedrawOfARandomSequence) {
+// The same redraws at a zoom: what is shown after repainting only what
+// changed must be what a repaint of the whole view shows.
+void Replay(const Format& format, double zoom) {
     std::mt19937 random(20261209);
     const std::string file = ScratchDirectory() + "/face.bmp";
-    std::vector<std::uint8_t> content = Picture(GetParam(), random).Bytes();
+    std::vector<std::uint8_t> content = Picture(format, random).Bytes();
     WriteFile(file, content);
     PictureView view;
+    view.SetZoom(zoom);
     view.show();
     MapFields fields;
     bool present = true;
@@ -167,7 +168,7 @@ TEST_P(RedrawDiffersFromFreshLoad, AfterEveryRedrawOfARandomSequence) {
         Perturb(fields, random);
         switch (random() % 12) {
         case 0: // another picture of the same size and format
-            content = Picture(GetParam(), random).Bytes();
+            content = Picture(format, random).Bytes();
             WriteFile(file, content);
             present = true;
             break;
@@ -194,14 +195,31 @@ TEST_P(RedrawDiffersFromFreshLoad, AfterEveryRedrawOfARandomSequence) {
             continue;
         }
         PictureView freshView;
+        freshView.SetZoom(zoom);
         EXPECT_EQ(outcome, Redraw(step, fresh, file, freshView)) << "round " << round;
         if (!freshView.CurrentPicture()) {
             continue; // failed before the load
         }
         ASSERT_EQ(Pixels(view), Pixels(freshView)) << "round " << round << " step " << step;
         EXPECT_EQ(fields.texts, fresh.texts) << "round " << round;
-        const QImage expected = freshView.CurrentPicture()->Image();
-        ASSERT_EQ(Shown(view).copy(0, 0, kWidth, kHeight), expected) << "round " << round;
+        const QImage expected = freshView.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(Shown(view).copy(expected.rect()), expected) << "round " << round;
+        if (zoom == 1) {
+            ASSERT_EQ(expected, freshView.CurrentPicture()->Image()) << "round " << round;
+        }
+    }
+}
+
+class RedrawDiffersFromFreshLoad : public ::testing::TestWithParam<Format> {};
+
+TEST_P(RedrawDiffersFromFreshLoad, AfterEveryRedrawOfARandomSequence) {
+    Replay(GetParam(), 1);
+}
+
+TEST_P(RedrawDiffersFromFreshLoad, AfterEveryRedrawAtOtherZooms) {
+    for (const double zoom : {0.5, 3.0}) {
+        SCOPED_TRACE(zoom);
+        Replay(GetParam(), zoom);
     }
 }
 

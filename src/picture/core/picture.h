@@ -1,12 +1,14 @@
 #pragma once
 
 #include "face/drawingsurface.h"
+#include "picture/core/overlaystroke.h"
 
 #include <QImage>
 #include <QRect>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -27,6 +29,14 @@ public:
     // The part of Image() inside `area` (picture pixels), clipped to the
     // picture; null when nothing of it is inside.
     virtual QImage ImageOf(const QRect& area) const;
+    // The picture shown at `scale` widget pixels per picture pixel, for the
+    // widget pixels of `target`. A bitmap whose overlay is kept as strokes
+    // shows its file's pixels here, so that the view can draw the strokes
+    // over it at screen scale.
+    virtual QImage ScaledImageOf(const QRect& target, double scale) const;
+    // What drawing did since the picture last matched its file; none for
+    // icons, metafiles and pictures that no file stands behind.
+    virtual const std::vector<OverlayStroke>& Strokes() const;
 
     // Bitmaps: the one surface of this picture. Icons and metafiles throw
     // "ﾋﾞｯﾄﾏｯﾌﾟを持っている時のみｲﾒｰｼﾞの変更が可能です".

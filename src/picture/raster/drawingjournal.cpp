@@ -28,7 +28,8 @@ void DrawingJournal::Save(const std::uint8_t* memory, std::size_t offset, std::s
     std::copy_n(memory + offset, length, bytes_.data() + at);
 }
 
-void DrawingJournal::AddArea(const QRect& area) {
+void DrawingJournal::AddStroke(const OverlayStroke& stroke, const QRect& area) {
+    strokes_.push_back(stroke);
     if (!area.isEmpty()) {
         areas_.push_back(area);
     }
@@ -41,7 +42,24 @@ std::vector<QRect> DrawingJournal::Undo(std::uint8_t* memory) {
     saved_.clear();
     bytes_.clear();
     overflowed_ = false;
+    strokes_.clear();
     return std::exchange(areas_, {});
+}
+
+// Undoing span i in reverse order gives the raster as it was before span i
+// was written, and what it held after; replaying those forward redoes it.
+void DrawingJournal::SwapOut(std::uint8_t* memory) {
+    for (auto span = saved_.rbegin(); span != saved_.rend(); ++span) {
+        std::swap_ranges(memory + span->offset, memory + span->offset + span->length,
+                         bytes_.data() + span->at);
+    }
+}
+
+void DrawingJournal::SwapIn(std::uint8_t* memory) {
+    for (const Saved& span : saved_) {
+        std::swap_ranges(memory + span.offset, memory + span.offset + span.length,
+                         bytes_.data() + span.at);
+    }
 }
 
 } // namespace quorvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/core/overlaystroke.h"
+
 #include <QRect>
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +11,7 @@ namespace quorvel {
 
 // What drawing changed in a raster since it last matched its file: the bytes
 // under every span as they were before the span was written, and the area
-// of every drawing operation. Putting the bytes back in reverse order returns
+// and the stroke of every drawing operation. Putting the bytes back in reverse order returns
 // the raster exactly to the file's pixels, so a redraw of an unchanged file
 // costs what the overlay touched instead of reading the whole file again.
 class DrawingJournal {
@@ -20,12 +22,19 @@ public:
 
     // Keeps `length` bytes of `memory` from `offset`, before they are written.
     void Save(const std::uint8_t* memory, std::size_t offset, std::size_t length);
-    void AddArea(const QRect& area);
+    void AddStroke(const OverlayStroke& stroke, const QRect& area);
+    const std::vector<OverlayStroke>& Strokes() const { return strokes_; }
 
     bool Complete() const { return !overflowed_; }
     // Writes every saved byte back, latest first, and starts over. Returns
     // the areas that changed back.
     std::vector<QRect> Undo(std::uint8_t* memory);
+
+    // Exchanges the saved bytes with the raster's, latest first, so that the
+    // raster shows the file's pixels and the journal holds the drawing;
+    // SwapIn, earliest first, exchanges them back. Only when Complete().
+    void SwapOut(std::uint8_t* memory);
+    void SwapIn(std::uint8_t* memory);
 
 private:
     struct Saved {
@@ -39,6 +48,7 @@ private:
     std::vector<Saved> saved_;
     std::vector<std::uint8_t> bytes_;
     std::vector<QRect> areas_;
+    std::vector<OverlayStroke> strokes_;
 };
 
 } // namespace quorvel

@@ -9,6 +9,15 @@ std::uint64_t RowBytes(std::uint32_t width, int bitsPerPixel) {
     return (bits + 31) / 32 * 4;
 }
 
+std::array<std::uint32_t, 256> DisplayPalette(const PixelFormat& format) {
+    std::array<std::uint32_t, 256> palette{};
+    for (int i = 0; i < 256; ++i) {
+        palette[static_cast<std::size_t>(i)] =
+            0xFF000000u | (i < format.tableSize ? format.table[static_cast<std::size_t>(i)] : 0u);
+    }
+    return palette;
+}
+
 PixelFormat DisplayFormat(int width, int height) {
     PixelFormat format;
     format.width = width;

@@ -38,6 +38,10 @@ struct PixelFormat {
     }
 };
 
+// The colour table as the view shows it, 0xFFRRGGBB: opaque, and black for
+// indices beyond the table.
+std::array<std::uint32_t, 256> DisplayPalette(const PixelFormat& format);
+
 // Bytes of one row: width times depth rounded up to whole 32-bit words.
 std::uint64_t RowBytes(std::uint32_t width, int bitsPerPixel);
 

@@ -1,6 +1,7 @@
 #include "picture/raster/raster.h"
 
 #include "picture/raster/rasterimage.h"
+#include "picture/raster/rastersampler.h"
 #include "picture/raster/rastersurface.h"
 
 namespace quorvel {
@@ -17,6 +18,22 @@ QImage Raster::Image() const {
 
 QImage Raster::ImageOf(const QRect& area) const {
     return ConvertRasterArea(format_, memory_.Data(), area);
+}
+
+QImage Raster::ScaledImageOf(const QRect& target, double scale) const {
+    if (!journal_ || !journal_->Complete()) {
+        return SampleRaster(format_, memory_.Data(), target, scale);
+    }
+    // The memory is back as it was before this returns; nothing runs between.
+    auto* memory = const_cast<std::uint8_t*>(memory_.Data());
+    journal_->SwapOut(memory);
+    QImage image = SampleRaster(format_, memory, target, scale);
+    journal_->SwapIn(memory);
+    return image;
+}
+
+const std::vector<OverlayStroke>& Raster::Strokes() const {
+    return journal_ ? journal_->Strokes() : Picture::Strokes();
 }
 
 DrawingSurface& Raster::GetDrawingSurface() {
@@ -44,9 +61,9 @@ void Raster::RestoreSource() {
     }
 }
 
-void Raster::PixelsDrawn(const QRect& area) {
+void Raster::StrokeDrawn(const OverlayStroke& stroke, const QRect& area) {
     if (journal_) {
-        journal_->AddArea(area);
+        journal_->AddStroke(stroke, area);
     }
     NotifyChanged(area);
 }

@@ -24,6 +24,8 @@ public:
 
     QImage Image() const override;
     QImage ImageOf(const QRect& area) const override;
+    QImage ScaledImageOf(const QRect& target, double scale) const override;
+    const std::vector<OverlayStroke>& Strokes() const override;
     DrawingSurface& GetDrawingSurface() override;
 
     const PixelFormat& Format() const { return format_; }
@@ -42,14 +44,16 @@ public:
     void RestoreSource();
 
     // Called by the surface after every drawing operation, with what it wrote.
-    void PixelsDrawn(const QRect& area);
+    void StrokeDrawn(const OverlayStroke& stroke, const QRect& area);
 
 private:
     PixelFormat format_;
     PixelMemory memory_;
     std::unique_ptr<RasterSurface> surface_;
     std::optional<FileIdentity> source_;
-    std::unique_ptr<DrawingJournal> journal_; // only while a source is tracked
+    // Only while a source is tracked. Mutable: sampling the file's pixels
+    // swaps the drawing out and back in.
+    mutable std::unique_ptr<DrawingJournal> journal_;
 };
 
 } // namespace quorvel

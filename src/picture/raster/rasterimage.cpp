@@ -1,6 +1,7 @@
 #include "picture/raster/rasterimage.h"
 
 #include "picture/core/recordbytes.h"
+#include "picture/raster/maskchannel.h"
 #include "picture/raster/pixelmemory.h"
 
 #include <array>
@@ -14,41 +15,12 @@ QRgb* OutputRow(std::uint8_t* target, std::size_t stride, int row) {
     return reinterpret_cast<QRgb*>(target + stride * static_cast<std::size_t>(row));
 }
 
-// One colour channel of a 16- or 32-bit pixel, widened or narrowed to 8 bits.
-class Channel {
-public:
-    explicit Channel(std::uint32_t mask) : mask_(mask) {
-        MaskShape shape = ShapeOfMask(mask);
-        shift_ = shape.shift;
-        bits_ = shape.bits;
-        if (bits_ < 8) {
-            for (std::uint32_t v = 0; v < (1u << bits_); ++v) {
-                narrow_[v] = static_cast<std::uint8_t>(ScaleChannel(v, bits_, 8));
-            }
-        }
-    }
-
-    std::uint32_t Of(std::uint32_t pixel) const {
-        std::uint32_t value = (pixel & mask_) >> shift_;
-        return bits_ < 8 ? narrow_[value] : value >> (bits_ - 8);
-    }
-
-private:
-    std::uint32_t mask_;
-    int shift_ = 0;
-    int bits_ = 0;
-    std::array<std::uint8_t, 128> narrow_{};
-};
-
 // Each converter writes the pixels of `area` (inside the raster) to `target`,
 // whose rows hold the area's columns from its left edge on.
 
 void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
                     std::uint8_t* target, std::size_t targetStride) {
-    std::array<QRgb, 256> palette{};
-    for (int i = 0; i < 256; ++i) {
-        palette[i] = 0xFF000000u | (i < format.tableSize ? format.table[i] : 0u);
-    }
+    const std::array<std::uint32_t, 256> palette = DisplayPalette(format);
     const int bpp = format.bitsPerPixel;
     const int perByte = 8 / bpp;
     const unsigned indexMask = (1u << bpp) - 1;
@@ -65,9 +37,9 @@ void ConvertIndexed(const PixelFormat& format, const std::uint8_t* pixels, const
 
 void ConvertMasked(const PixelFormat& format, const std::uint8_t* pixels, const QRect& area,
                    std::uint8_t* target, std::size_t targetStride) {
-    const Channel red(format.masks[0]);
-    const Channel green(format.masks[1]);
-    const Channel blue(format.masks[2]);
+    const MaskChannel red(format.masks[0]);
+    const MaskChannel green(format.masks[1]);
+    const MaskChannel blue(format.masks[2]);
     const bool wide = format.bitsPerPixel == 32;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const std::uint8_t* row = pixels + format.RowOffset(y);

@@ -34,13 +34,16 @@ void RasterSurface::MoveTo(std::int32_t x, std::int32_t y) {
 
 void RasterSurface::LineTo(std::int32_t x, std::int32_t y) {
     const QRect area = painter_.Line(x_, y_, x, y, penWidth_, penColour_);
+    const OverlayStroke stroke{OverlayStroke::Shape::Line, x_, y_, x, y, penWidth_, penColour_};
     x_ = x;
     y_ = y;
-    raster_.PixelsDrawn(area);
+    raster_.StrokeDrawn(stroke, area);
 }
 
 void RasterSurface::Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-    raster_.PixelsDrawn(painter_.Ellipse(x1, y1, x2, y2, penWidth_, penColour_, kFillColour));
+    const QRect area = painter_.Ellipse(x1, y1, x2, y2, penWidth_, penColour_, kFillColour);
+    raster_.StrokeDrawn({OverlayStroke::Shape::Ellipse, x1, y1, x2, y2, penWidth_, penColour_},
+                        area);
 }
 
 } // namespace quorvel
