@@ -7,7 +7,7 @@ namespace quorvel {
 namespace {
 
 GdiBrush SolidBrush(QColor colour) {
-    return GdiBrush{GdiBrush::Style::Solid, colour, 0};
+    return GdiBrush{GdiBrush::Style::Solid, colour, kHatchHorizontal};
 }
 
 GdiFont FixedFont() {
@@ -20,9 +20,9 @@ GdiFont FixedFont() {
 
 GdiBrush LogicalBrush(std::uint32_t style, QColor colour, std::uint32_t hatch) {
     switch (style) {
-    case 0:
+    case kBrushSolid:
         return GdiBrush{GdiBrush::Style::Solid, colour, hatch};
-    case 2:
+    case kBrushHatched:
         return GdiBrush{GdiBrush::Style::Hatched, colour, hatch};
     default:
         return GdiBrush{GdiBrush::Style::Hollow, colour, hatch};
@@ -32,7 +32,7 @@ GdiBrush LogicalBrush(std::uint32_t style, QColor colour, std::uint32_t hatch) {
 QString DecodeAnsi(std::span<const std::uint8_t> bytes, std::uint8_t charset) {
     const char* data = reinterpret_cast<const char*>(bytes.data());
     const auto size = static_cast<qsizetype>(bytes.size());
-    QStringDecoder decoder(charset == 128 ? "Shift_JIS" : "windows-1252");
+    QStringDecoder decoder(charset == kShiftJisCharset ? "Shift_JIS" : "windows-1252");
     if (!decoder.isValid()) {
         return QString::fromLatin1(data, size);
     }
@@ -41,34 +41,34 @@ QString DecodeAnsi(std::span<const std::uint8_t> bytes, std::uint8_t charset) {
 
 GdiObject StockObject(std::uint32_t number) {
     switch (number) {
-    case 0:
-    case 18:
+    case kStockWhiteBrush:
+    case kStockDcBrush:
         return SolidBrush(Qt::white);
-    case 1:
+    case kStockLightGreyBrush:
         return SolidBrush(QColor(0xC0, 0xC0, 0xC0));
-    case 2:
+    case kStockGreyBrush:
         return SolidBrush(QColor(0x80, 0x80, 0x80));
-    case 3:
+    case kStockDarkGreyBrush:
         return SolidBrush(QColor(0x40, 0x40, 0x40));
-    case 4:
+    case kStockBlackBrush:
         return SolidBrush(Qt::black);
-    case 5:
-        return GdiBrush{GdiBrush::Style::Hollow, Qt::white, 0};
-    case 6:
-        return GdiPen{0, 0, Qt::white};
-    case 7:
-    case 19:
-        return GdiPen{0, 0, Qt::black};
-    case 8:
-        return GdiPen{5, 0, Qt::black};
-    case 10:
-    case 11:
-    case 16:
+    case kStockNullBrush:
+        return GdiBrush{GdiBrush::Style::Hollow, Qt::white, kHatchHorizontal};
+    case kStockWhitePen:
+        return GdiPen{kPenSolid, 0, Qt::white};
+    case kStockBlackPen:
+    case kStockDcPen:
+        return GdiPen{kPenSolid, 0, Qt::black};
+    case kStockNullPen:
+        return GdiPen{kPenNull, 0, Qt::black};
+    case kStockOemFixedFont:
+    case kStockAnsiFixedFont:
+    case kStockSystemFixedFont:
         return FixedFont();
-    case 12:
-    case 13:
-    case 14:
-    case 17:
+    case kStockAnsiVariableFont:
+    case kStockSystemFont:
+    case kStockDeviceDefaultFont:
+    case kStockDefaultGuiFont:
         return GdiFont{};
     default:
         return GdiPlaceholder{};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/metafile/gdicodes.h"
+
 #include <QColor>
 #include <QString>
 #include <cstdint>
@@ -12,8 +14,8 @@ namespace quorvel {
 // logical units of the metafile's coordinate space.
 
 struct GdiPen {
-    std::uint32_t style = 0; // PS_* line style, end cap and join bits
-    double width = 0;        // 0 draws one device pixel wide
+    std::uint32_t style = kPenSolid; // line style, end cap and join bits
+    double width = 0;                // 0 draws one device pixel wide
     QColor colour = Qt::black;
 };
 
@@ -21,11 +23,11 @@ struct GdiBrush {
     enum class Style { Solid, Hollow, Hatched };
     Style style = Style::Solid;
     QColor colour = Qt::white;
-    std::uint32_t hatch = 0; // HS_* pattern
+    std::uint32_t hatch = kHatchHorizontal;
 };
 
-// A logical brush as both metafile forms record it: BS_SOLID 0, BS_HATCHED 2;
-// every other style (hollow, patterns) draws nothing.
+// A logical brush as both metafile forms record it: solid or hatched; every
+// other style (hollow, patterns) draws nothing.
 GdiBrush LogicalBrush(std::uint32_t style, QColor colour, std::uint32_t hatch);
 
 struct GdiFont {
@@ -51,8 +53,11 @@ inline QColor ColourFromRef(std::uint32_t ref) {
                   static_cast<int>((ref >> 16) & 0xFF));
 }
 
-// Text in a font's 8-bit character set: 128 is Shift-JIS; the others are
-// taken as Western (Windows-1252).
+// The character set of Japanese fonts; every other set is taken as Western
+// (Windows-1252).
+inline constexpr std::uint8_t kShiftJisCharset = 128;
+
+// Text in a font's 8-bit character set.
 QString DecodeAnsi(std::span<const std::uint8_t> bytes, std::uint8_t charset);
 
 // The stock objects that enhanced metafiles select by number.

@@ -3,6 +3,8 @@
 #include "numtext/failure.h"
 #include "picture/core/picturemessages.h"
 #include "picture/core/recordbytes.h"
+#include "picture/metafile/emfrecords.h"
+#include "picture/metafile/wmfrecords.h"
 
 #include <limits>
 
@@ -10,14 +12,21 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::uint32_t kEmrHeader = 1;
-constexpr std::uint32_t kEmrEof = 14;
 constexpr std::uint32_t kEnhancedSignature = 0x464D4520; // " EMF"
 constexpr std::size_t kEnhancedHeaderRead = 100;
 constexpr std::size_t kEnhancedHeaderMinimum = 88; // the oldest header form ends here
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-constexpr std::size_t kPlaceableHeaderSize = 22;
-constexpr std::size_t kWindowsHeaderSize = 18;
+// A Windows metafile's header: its type (in memory, on disk), its length in
+// words and the versions that exist.
+constexpr std::uint16_t kWindowsMemoryMetafile = 1;
+constexpr std::uint16_t kWindowsDiskMetafile = 2;
+constexpr std::uint16_t kWindowsHeaderWords = 9;
+constexpr std::uint16_t kWindowsVersion1 = 0x0100;
+constexpr std::uint16_t kWindowsVersion3 = 0x0300;
+constexpr std::size_t kPlaceableChecksumWords = 10;
+// Placeable metafiles that give no units per inch are taken as 96.
+constexpr std::int64_t kDefaultUnitsPerInch = 96;
+constexpr std::int64_t kMicrometresPerInch = 25400;
 // The rendering's pixel memory (4 bytes a pixel) stays below this.
 constexpr std::uint64_t kMaxPixelBytes = std::uint64_t{1} << 30;
 
@@ -53,21 +62,21 @@ void CheckPixelMemory(MetafileLayout& layout, std::uint64_t width, std::uint64_t
 }
 
 bool IsEnhanced(const RecordBytes& file) {
-    return file.Size() > kEnhancedHeaderRead && file.U32(0) == kEmrHeader &&
-           file.U32(40) == kEnhancedSignature;
+    return file.Size() > kEnhancedHeaderRead && file.U32(emf::Record::kType) == emf::kHeader &&
+           file.U32(emf::Header::kSignature) == kEnhancedSignature;
 }
 
 // The records from the header's end must follow one another inside the
 // total size and reach the end-of-file record.
 void CheckEnhancedRecords(const RecordBytes& metafile, std::size_t headerSize) {
     std::size_t at = headerSize;
-    while (metafile.Has(at, 8)) {
-        const std::uint32_t type = metafile.U32(at);
-        const std::uint32_t size = metafile.U32(at + 4);
-        if (size < 8 || size % 4 != 0 || !metafile.Has(at, size)) {
+    while (metafile.Has(at, emf::Record::kMinimumSize)) {
+        const std::uint32_t type = metafile.U32(at + emf::Record::kType);
+        const std::uint32_t size = metafile.U32(at + emf::Record::kSize);
+        if (size < emf::Record::kMinimumSize || size % 4 != 0 || !metafile.Has(at, size)) {
             Invalid();
         }
-        if (type == kEmrEof) {
+        if (type == emf::kEof) {
             return;
         }
         at += size;
@@ -76,7 +85,7 @@ void CheckEnhancedRecords(const RecordBytes& metafile, std::size_t headerSize) {
 }
 
 MetafileLayout ReadEnhanced(const RecordBytes& file) {
-    const std::uint32_t total = file.U32(48);
+    const std::uint32_t total = file.U32(emf::Header::kBytes);
     if (total < kEnhancedHeaderRead) {
         Invalid();
     }
@@ -84,14 +93,14 @@ MetafileLayout ReadEnhanced(const RecordBytes& file) {
         throw Failure(kReadErrorMessage);
     }
     const RecordBytes metafile = file.Sub(0, total);
-    const std::uint32_t headerSize = metafile.U32(4);
+    const std::uint32_t headerSize = metafile.U32(emf::Record::kSize);
     if (headerSize < kEnhancedHeaderMinimum || headerSize % 4 != 0 || headerSize > total) {
         Invalid();
     }
-    const std::int64_t deviceX = metafile.I32(72);
-    const std::int64_t deviceY = metafile.I32(76);
-    const std::int64_t millimetresX = metafile.I32(80);
-    const std::int64_t millimetresY = metafile.I32(84);
+    const std::int64_t deviceX = metafile.I32(emf::Header::kDevicePixels);
+    const std::int64_t deviceY = metafile.I32(emf::Header::kDevicePixels + 4);
+    const std::int64_t millimetresX = metafile.I32(emf::Header::kDeviceMillimetres);
+    const std::int64_t millimetresY = metafile.I32(emf::Header::kDeviceMillimetres + 4);
     if (deviceX <= 0 || deviceY <= 0 || millimetresX <= 0 || millimetresY <= 0) {
         Invalid();
     }
@@ -102,10 +111,10 @@ MetafileLayout ReadEnhanced(const RecordBytes& file) {
     layout.recordsOffset = 0;
     layout.recordsLength = total;
     // The frame is in hundredths of a millimetre.
-    const std::int64_t left = metafile.I32(24);
-    const std::int64_t top = metafile.I32(28);
-    const std::int64_t right = metafile.I32(32);
-    const std::int64_t bottom = metafile.I32(36);
+    const std::int64_t left = metafile.I32(emf::Header::kFrame);
+    const std::int64_t top = metafile.I32(emf::Header::kFrame + 4);
+    const std::int64_t right = metafile.I32(emf::Header::kFrame + 8);
+    const std::int64_t bottom = metafile.I32(emf::Header::kFrame + 12);
     CheckPixelMemory(layout, ScaledExtent(right - left, deviceX, millimetresX * 100),
                      ScaledExtent(bottom - top, deviceY, millimetresY * 100));
     layout.pixelsPerMmX = static_cast<double>(deviceX) / static_cast<double>(millimetresX);
@@ -122,20 +131,22 @@ MetafileLayout ReadEnhanced(const RecordBytes& file) {
 // may end without an end-of-file record, after any whole record and a few
 // bytes too short to begin another.
 void CheckWindowsRecords(const RecordBytes& records) {
-    const std::uint16_t type = records.U16(0);
-    const std::uint16_t headerWords = records.U16(2);
-    const std::uint16_t version = records.U16(4);
-    if (!records.Has(0, kWindowsHeaderSize) || (type != 1 && type != 2) || headerWords != 9 ||
-        (version != 0x0100 && version != 0x0300)) {
+    const std::uint16_t type = records.U16(wmf::Header::kType);
+    const std::uint16_t headerWords = records.U16(wmf::Header::kHeaderWords);
+    const std::uint16_t version = records.U16(wmf::Header::kVersion);
+    if (!records.Has(0, wmf::Header::kSize) ||
+        (type != kWindowsMemoryMetafile && type != kWindowsDiskMetafile) ||
+        headerWords != kWindowsHeaderWords ||
+        (version != kWindowsVersion1 && version != kWindowsVersion3)) {
         Invalid();
     }
-    std::size_t at = kWindowsHeaderSize;
-    while (records.Has(at, 6)) {
-        const std::uint64_t bytes = std::uint64_t{records.U32(at)} * 2;
-        if (bytes < 6 || !records.Has(at, bytes)) {
+    std::size_t at = wmf::Header::kSize;
+    while (records.Has(at, wmf::Record::kParams)) {
+        const std::uint64_t bytes = std::uint64_t{records.U32(at + wmf::Record::kSizeWords)} * 2;
+        if (bytes < wmf::Record::kParams || !records.Has(at, bytes)) {
             Invalid();
         }
-        if (records.U16(at + 4) == 0) {
+        if (records.U16(at + wmf::Record::kFunction) == wmf::kEof) {
             return;
         }
         at += bytes;
@@ -143,34 +154,36 @@ void CheckWindowsRecords(const RecordBytes& records) {
 }
 
 MetafileLayout ReadPlaceable(const RecordBytes& file) {
-    if (!file.Has(0, kPlaceableHeaderSize) || file.U32(0) != kPlaceableKey) {
+    using Placeable = wmf::PlaceableHeader;
+    if (!file.Has(0, Placeable::kSize) || file.U32(Placeable::kKey) != kPlaceableKey) {
         Invalid();
     }
     std::uint16_t checksum = 0;
-    for (std::size_t word = 0; word < 10; ++word) {
+    for (std::size_t word = 0; word < kPlaceableChecksumWords; ++word) {
         checksum ^= file.U16(2 * word);
     }
-    if (checksum != file.U16(20)) {
+    if (checksum != file.U16(Placeable::kChecksum)) {
         Invalid();
     }
-    const RecordBytes records = file.Sub(kPlaceableHeaderSize, file.Size());
+    const RecordBytes records = file.Sub(Placeable::kSize, file.Size());
     CheckWindowsRecords(records);
 
     MetafileLayout layout{};
     layout.form = MetafileForm::Placeable;
-    layout.recordsOffset = kPlaceableHeaderSize;
+    layout.recordsOffset = Placeable::kSize;
     layout.recordsLength = records.Size();
-    const std::int64_t left = file.I16(6);
-    const std::int64_t top = file.I16(8);
-    const std::int64_t right = file.I16(10);
-    const std::int64_t bottom = file.I16(12);
-    const std::int64_t unitsPerInch = file.U16(14) == 0 ? 96 : file.U16(14);
-    // The extent in thousandths of a millimetre (25400 to the inch), truncated,
-    // then in pixels at the display's density.
-    const std::int64_t micrometresX = (right - left) * 25400 / unitsPerInch;
-    const std::int64_t micrometresY = (bottom - top) * 25400 / unitsPerInch;
-    CheckPixelMemory(layout, ScaledExtent(micrometresX, kDisplayPixelsPerInch, 25400),
-                     ScaledExtent(micrometresY, kDisplayPixelsPerInch, 25400));
+    const std::int64_t left = file.I16(Placeable::kBox);
+    const std::int64_t top = file.I16(Placeable::kBox + 2);
+    const std::int64_t right = file.I16(Placeable::kBox + 4);
+    const std::int64_t bottom = file.I16(Placeable::kBox + 6);
+    const std::uint16_t givenUnits = file.U16(Placeable::kUnitsPerInch);
+    const std::int64_t unitsPerInch = givenUnits == 0 ? kDefaultUnitsPerInch : givenUnits;
+    // The extent in thousandths of a millimetre, truncated, then in pixels at
+    // the display's density.
+    const std::int64_t micrometresX = (right - left) * kMicrometresPerInch / unitsPerInch;
+    const std::int64_t micrometresY = (bottom - top) * kMicrometresPerInch / unitsPerInch;
+    CheckPixelMemory(layout, ScaledExtent(micrometresX, kDisplayPixelsPerInch, kMicrometresPerInch),
+                     ScaledExtent(micrometresY, kDisplayPixelsPerInch, kMicrometresPerInch));
     layout.frame = QRectF(QPointF(static_cast<double>(left), static_cast<double>(top)),
                           QPointF(static_cast<double>(right), static_cast<double>(bottom)));
     layout.pixelsPerMmX = 0;

@@ -1,6 +1,7 @@
 #include "picture/metafile/metafilepicture.h"
 
-#include "picture/metafile/metafileplayers.h"
+#include "picture/metafile/emfplayer.h"
+#include "picture/metafile/wmfplayer.h"
 
 #include <QPainter>
 
