@@ -1,5 +1,7 @@
 #include "picture/metafile/metafilepicture.h"
 
+#include "numtext/failure.h"
+#include "picture/core/picturemessages.h"
 #include "picture/metafile/emfplayer.h"
 #include "picture/metafile/wmfplayer.h"
 
@@ -7,35 +9,23 @@
 
 namespace quorvel {
 
-MetafilePicture::MetafilePicture(std::vector<std::uint8_t> bytes, const MetafileLayout& layout)
-    : Picture(PictureKind::Metafile, layout.width, layout.height), bytes_(std::move(bytes)),
-      layout_(layout) {}
-
-QImage MetafilePicture::Image() const {
-    if (played_) {
-        return image_;
+MetafilePicture::MetafilePicture(std::span<const std::uint8_t> bytes, const MetafileLayout& layout)
+    : Picture(PictureKind::Metafile, layout.width, layout.height) {
+    if (layout.width <= 0 || layout.height <= 0) {
+        return;
     }
-    played_ = true;
-    if (layout_.width <= 0 || layout_.height <= 0) {
-        return image_;
+    image_ = QImage(layout.width, layout.height, QImage::Format_ARGB32_Premultiplied);
+    if (image_.isNull()) {
+        throw Failure(kNoSystemResourcesMessage);
     }
-    QImage image(layout_.width, layout_.height, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) {
-        return image_;
+    image_.fill(Qt::transparent);
+    QPainter painter(&image_);
+    const RecordBytes records = RecordBytes(bytes).Sub(layout.recordsOffset, layout.recordsLength);
+    if (layout.form == MetafileForm::Enhanced) {
+        PlayEnhancedMetafile(records, layout, painter);
+    } else {
+        PlayWindowsMetafile(records, layout, painter);
     }
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        const RecordBytes records =
-            RecordBytes(bytes_).Sub(layout_.recordsOffset, layout_.recordsLength);
-        if (layout_.form == MetafileForm::Enhanced) {
-            PlayEnhancedMetafile(records, layout_, painter);
-        } else {
-            PlayWindowsMetafile(records, layout_, painter);
-        }
-    }
-    image_ = image;
-    return image_;
 }
 
 } // namespace quorvel

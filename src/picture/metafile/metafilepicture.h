@@ -3,24 +3,24 @@
 #include "picture/core/picture.h"
 #include "picture/metafile/metafilelayout.h"
 
-#include <vector>
+#include <cstdint>
+#include <span>
 
 namespace quorvel {
 
+// A metafile played once, as it is loaded, into a transparent image of its
+// size: a paint can report nothing, so an image that cannot be had must fail
+// the load, while the view still has its previous picture.
 class MetafilePicture : public Picture {
 public:
-    MetafilePicture(std::vector<std::uint8_t> bytes, const MetafileLayout& layout);
+    // Throws "ｼｽﾃﾑ ﾘｿｰｽが足りません" when the image cannot be had. Unusable
+    // records draw nothing.
+    MetafilePicture(std::span<const std::uint8_t> bytes, const MetafileLayout& layout);
 
-    // The recorded drawing played into a transparent image of the picture's
-    // size, made at the first call and kept. Never fails: a raster that
-    // cannot be had gives a null image, and unusable records draw nothing.
-    QImage Image() const override;
+    QImage Image() const override { return image_; }
 
 private:
-    std::vector<std::uint8_t> bytes_;
-    MetafileLayout layout_;
-    mutable QImage image_;
-    mutable bool played_ = false;
+    QImage image_;
 };
 
 } // namespace quorvel
