@@ -279,6 +279,11 @@ QString SliderText(int step, int position) {
     return text;
 }
 
+// The rows a press on the picture rewrites at each step: the centre with the
+// press position, other rows by their landmark rules.
+const std::array<std::set<int>, 10> pressRows{
+    {{}, {CX, CY}, {R}, {H}, {H, A}, {CX, CY}, {CX, CY}, {NH}, {MH}, {CX, CY}}};
+
 // What one action may do, stated before the checks.
 struct Outcome {
     int runs = 0;          // handler runs; each may report once
@@ -442,31 +447,12 @@ std::string RandomWalk::Press(Outcome& outcome) {
     const bool inside = image->rect().contains(onImage);
     if (inside) {
         outcome.runs = 1;
-        switch (expected.step) {
-        case 1:
-        case 5:
-        case 6:
-        case 9:
+        const std::set<int>& rows = pressRows[static_cast<std::size_t>(expected.step)];
+        if (rows.count(CX) != 0) {
             outcome.exact[CX] = QString::number(onImage.x());
             outcome.exact[CY] = QString::number(onImage.y());
-            break;
-        case 2:
-            outcome.free = {R};
-            break;
-        case 3:
-            outcome.free = {H};
-            break;
-        case 4:
-            outcome.free = {H, A};
-            break;
-        case 7:
-            outcome.free = {NH};
-            break;
-        case 8:
-            outcome.free = {MH};
-            break;
-        default:
-            break;
+        } else {
+            outcome.free = rows;
         }
         outcome.judges = expected.step == 9;
     }
