@@ -16,7 +16,9 @@ ShellNotice& Notice() {
 }
 
 // xdg-open reports through its exit status whether a viewer took the
-// document; it may also wait for the viewer to close.
+// document; it may also wait until the viewer closes. It writes where the
+// program writes (no pipe a viewer could fill), and the application object
+// owns it: a program that ends first ends xdg-open, not the viewer.
 void StartOpener(const QString& name, const QString& path) {
     auto* opener = new QProcess(QCoreApplication::instance());
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
