@@ -4,14 +4,14 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config git
-    clang libclang-rt-14-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
-    libemf2svg-dev libwmf-dev libuemf-dev
-    fonts-ipafont-gothic
-    locales
-    xvfb xauth xdotool x11-apps
+    build-essential cmake ninja-build
+    clang libclang-rt-14-dev                    # the fuzz build
+    libgtest-dev libbenchmark-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev      # Qt6Gui's CMake package needs OpenGL
+    qt6-translations-l10n                       # Japanese texts of Qt's own dialogs
+    fonts-ipafont-gothic                        # the window font
+    locales                                     # tests run under de_DE and ja_JP
+    xvfb xauth xdotool                          # the end-to-end test
     xdg-utils  # the read-me command opens Quorvel.txt with xdg-open
 )
 

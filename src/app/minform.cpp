@@ -66,6 +66,11 @@ const std::array<ParameterRow, 11> ParameterRows{{
     {"Label11", "x", "EditX", "0"},
 }};
 
+// What the contour slider adjusts, as screen readers announce it.
+const char* ContourSliderName(int wizStep) {
+    return wizStep == wizstep::kUpperContour ? "顔の輪郭形（上半分）" : "顔の輪郭形（下半分）";
+}
+
 constexpr int firstResultRow = 9; // EditY and EditX are written only by the judgement
 
 // Designed client area below the menu bar; the outer size is not scaled.
@@ -277,6 +282,7 @@ void TMainForm::UpdateWizStep() {
     NextButton->setEnabled(WizStep != wizstep::kJudged);
     // Setting the range or the position from here never notifies the handler.
     if (const auto range = ContourSliderRange(WizStep)) {
+        TrackBar->setAccessibleName(QString::fromUtf8(ContourSliderName(WizStep)));
         TrackBar->setMinimum(range->minimum);
         TrackBar->setMaximum(range->maximum);
         TrackBar->setValue(ContourSliderPosition(WizStep, *this));

@@ -3,15 +3,26 @@
 #include "numtext/floatsettings.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace quorvel {
 namespace {
 
-// Qt reads the patterns from the parentheses; "*.*" thus lists names with a dot.
-const QStringList filters{QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ (*.bmp)"),
-                          QStringLiteral("全てのﾌｧｲﾙ (*.*)")};
+// Qt reads the patterns from the parentheses, and "*.*" would list only names
+// with a dot; the all-files entry is widened to "*" where the dialog applies it.
+const QString allFiles = QStringLiteral("全てのﾌｧｲﾙ (*.*)");
+const QStringList filters{QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ (*.bmp)"), allFiles};
+
+// Qt gives the chosen entry's patterns to the dialog's file list first and
+// then announces the choice, so this runs after it.
+void ListEveryFileUnderAllFiles(QFileDialog& dialog, const QString& filter) {
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    if (files != nullptr && filter == allFiles) {
+        files->setNameFilters({QStringLiteral("*")});
+    }
+}
 
 // Centred across the screen, at a third of the free height from the top.
 void Place(QFileDialog& dialog) {
@@ -37,6 +48,10 @@ bool OpenFileDialog::Execute(QWidget* parent) {
     dialog.setFileMode(QFileDialog::AnyFile); // the named file need not exist
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filter_.isEmpty() ? filters.front() : filter_);
+    ListEveryFileUnderAllFiles(dialog, dialog.selectedNameFilter());
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { ListEveryFileUnderAllFiles(dialog, filter); });
     if (!fileName_.isEmpty()) {
         dialog.selectFile(fileName_);
     }

@@ -5,10 +5,12 @@
 
 namespace quorvel {
 
-// Opens a document with the desktop's default application, as the shell's
-// default verb would; a name without a folder is looked up in the current
-// directory. When that cannot be done, a plain message box titled with the
-// name says so in the desktop's stead. Nothing is reported as a failure.
+// Opens a document of the program with the desktop's default application
+// (xdg-open), looking for it in DocumentFolders. Returns at once: the opener
+// runs while the event loop goes on, and its end is judged when it comes.
+// When the document is found nowhere, the opener cannot start, or it ends
+// with a failure, a plain message box titled with the name says so in the
+// desktop's stead. Nothing is reported as a failure.
 void OpenDocument(const QString& name);
 
 // Replaces that message box; tests use it so that no modal loop runs. An

@@ -1,15 +1,12 @@
 // The main window as it starts, its keyboard behaviour, its layout under
-// resizing and splitter drags, the menu commands and the version dialog.
-#include "app/shellopen.h"
+// resizing and splitter drags, the menu commands and the version dialog (the
+// read-me command is in readme_not_found_test.cpp).
 #include "app/widgets/formscale.h"
 #include "guitest.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QDesktopServices>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +19,6 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QTest>
-#include <QUrl>
 
 namespace quorvel::testing {
 namespace {
@@ -242,59 +238,6 @@ TEST_F(WindowState, CloseCommandClosesTheWindow) {
     EXPECT_FALSE(window->isVisible());
 }
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void Open(const QUrl& url) { urls.push_back(url); }
-
-public:
-    std::vector<QUrl> urls;
-};
-
-class ReadMeCommand : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        previous = QDir::currentPath();
-        QDir().mkpath(ScratchPath("readme"));
-        QDir::setCurrent(ScratchPath("readme"));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
-        SetShellNotice([this](const QString& title, const QString& text) {
-            notices.push_back({title, text});
-        });
-    }
-    void TearDown() override {
-        SetShellNotice({});
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDir::setCurrent(previous);
-        MainWindowTest::TearDown();
-    }
-
-    QString previous;
-    UrlCatcher catcher;
-    std::vector<Report> notices;
-};
-
-TEST_F(ReadMeCommand, OpensTheDocumentOfTheCurrentDirectory) {
-    QFile document(ScratchPath("readme/Quorvel.txt"));
-    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
-    document.close();
-    Trigger("ReadMeItem");
-    ASSERT_EQ(catcher.urls.size(), 1u);
-    EXPECT_EQ(catcher.urls[0], QUrl::fromLocalFile(QDir::current().filePath("Quorvel.txt")));
-    EXPECT_TRUE(notices.empty());
-    document.remove();
-}
-
-TEST_F(ReadMeCommand, MissingDocumentShowsOnlyTheDesktopsMessage) {
-    Trigger("ReadMeItem");
-    EXPECT_TRUE(catcher.urls.empty());
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].title, "Quorvel.txt");
-    EXPECT_TRUE(log.reports.empty()) << "not an error report";
-    EXPECT_EQ(Step(), 0);
-}
-
 struct VersionKeyCase {
     const char* name;
     Qt::Key key;
@@ -362,5 +305,3 @@ TEST_F(WindowState, VersionDialogIsFreshFixedCentredAndModal) {
 
 } // namespace
 } // namespace quorvel::testing
-
-#include "window_state_wrong_test.moc"

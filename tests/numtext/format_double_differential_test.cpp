@@ -61,11 +61,15 @@ std::string ReferenceText(double value, locale_t cLocale) {
                    kept.substr(static_cast<std::size_t>(point));
         }
     } else {
+        // Appended piece by piece: GCC 12 at -O3 takes "literal" + std::string&&
+        // for an overlapping copy (a false -Wrestrict).
         out += kept.substr(0, 1);
         if (n > 1) {
-            out += "." + kept.substr(1);
+            out += '.';
+            out += kept.substr(1);
         }
-        out += "E" + std::to_string(point - 1);
+        out += 'E';
+        out += std::to_string(point - 1);
     }
     return out;
 }
