@@ -1,6 +1,10 @@
 #include "app/minform.h"
 
 #include "app/errorreport.h"
+#include "app/givenfile.h"
+#include "app/resultfiles.h"
+#include "app/resultmessages.h"
+#include "app/resultrecord.h"
 #include "app/shellopen.h"
 #include "app/verdiag.h"
 #include "app/widgets/dockarea.h"
@@ -12,9 +16,15 @@
 #include "face/landmark.h"
 #include "face/overlay.h"
 #include "face/wizsteps.h"
+#include "numtext/failure.h"
+#include "picture/photo/photoformats.h"
+#include "picture/photo/photoimport.h"
 #include "view/zoomanchor.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -24,6 +34,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <limits>
 
@@ -84,9 +95,22 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
+// Qt matches these patterns case-sensitively here, and cameras write .JPG.
+QString PhotoFilter() {
+    QStringList patterns;
+    for (const char* extension : kPhotoExtensions) {
+        const QString lower = QString::fromLatin1(extension);
+        patterns << QStringLiteral("*.") + lower << QStringLiteral("*.") + lower.toUpper();
+    }
+    return QStringLiteral("写真 (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
+
 } // namespace
 
-TMainForm::TMainForm() {
+TMainForm::TMainForm()
+    : ImportPhotoDialog({PhotoFilter(), QStringLiteral("全てのﾌｧｲﾙ (*)")}),
+      OpenResultDialog({QStringLiteral("結果ﾌｧｲﾙ (*.json)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}),
+      SaveResultDialog({QStringLiteral("PNG ｲﾒｰｼﾞ (*.png)")}, QStringLiteral("png")) {
     setWindowTitle(QStringLiteral("Quorvella"));
     setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     setFont(FormFont());
@@ -107,6 +131,7 @@ TMainForm::TMainForm() {
     CreateMenus();
     BindHandlers();
     SetTabOrder();
+    setAcceptDrops(true);
 
     const FormScale scale(font());
     client->SetControls(Panel1, Splitter2, Panel2, Splitter1, ScrollBox1);
@@ -182,6 +207,13 @@ void TMainForm::CreateMenus() {
     File1 = Named(MainMenu1->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)")), "File1");
     OpenBitmapItem =
         Named(File1->addAction(QStringLiteral("背景ﾋﾞｯﾄﾏｯﾌﾟを開く(&B)...")), "OpenBitmapItem");
+    ImportPhotoItem =
+        Named(File1->addAction(QStringLiteral("写真を取り込む(&I)...")), "ImportPhotoItem");
+    ImportPhotoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    N3 = Named(File1->addSeparator(), "N3");
+    OpenResultItem = Named(File1->addAction(QStringLiteral("結果を開く(&R)...")), "OpenResultItem");
+    SaveResultItem = Named(File1->addAction(QStringLiteral("結果を保存(&S)...")), "SaveResultItem");
+    SaveResultItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     N1 = Named(File1->addSeparator(), "N1");
     ExitItem = Named(File1->addAction(QStringLiteral("閉じる(&X)")), "ExitItem");
     CreateViewMenu();
@@ -224,6 +256,9 @@ void TMainForm::BindHandlers() {
     bind(FitWindowItem, &QAction::triggered, &TMainForm::FitWindowItemClick);
     bind(ReadMeItem, &QAction::triggered, &TMainForm::ReadMeItemClick);
     bind(VersionItem, &QAction::triggered, &TMainForm::VersionItemClick);
+    bind(ImportPhotoItem, &QAction::triggered, &TMainForm::ImportPhotoItemClick);
+    bind(OpenResultItem, &QAction::triggered, &TMainForm::OpenResultItemClick);
+    bind(SaveResultItem, &QAction::triggered, &TMainForm::SaveResultItemClick);
     connect(Image, &PictureView::Pressed, this,
             [this](Qt::MouseButton button, PressShift shift, int x, int y) {
                 RunGuarded([&] { ImageMouseDown(Image, button, shift, x, y); });
@@ -263,7 +298,12 @@ void TMainForm::WriteText(Field field, const std::string& text) {
 }
 
 std::string TMainForm::FileName() const {
-    return OpenBmpDialog.FileName().toStdString();
+    return PictureName;
+}
+
+void TMainForm::TakeConfirmedBitmap() {
+    PictureName = OpenBmpDialog.FileName().toStdString();
+    PhotoName.clear();
 }
 
 void TMainForm::DrawClick(QObject*) {
@@ -295,8 +335,8 @@ void TMainForm::UpdateWizStep() {
 
 void TMainForm::NextButtonClick(QObject*) {
     if (WizStep == wizstep::kChoosePicture && OpenBmpDialog.Execute(this)) {
-        Image->LoadPicture(FileName());
-        Image->SetZoom(1); // an opened bitmap starts at its own pixels
+        TakeConfirmedBitmap();
+        ShowBitmap(FileName());
     }
     ++WizStep;
     UpdateWizStep();
@@ -316,8 +356,8 @@ void TMainForm::OpenBitmapItemClick(QObject*) {
     if (!OpenBmpDialog.Execute(this)) {
         return;
     }
-    Image->LoadPicture(FileName());
-    Image->SetZoom(1);
+    TakeConfirmedBitmap();
+    ShowBitmap(FileName());
     WizStep = wizstep::kCentre;
     UpdateWizStep();
 }
@@ -373,6 +413,138 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ImportPhotoItemClick(QObject*) {
+    if (ImportPhotoDialog.Execute(this)) {
+        ImportPhotoFile(ImportPhotoDialog.FileName().toStdString());
+    }
+}
+
+// Nothing changes until the working copy has loaded.
+void TMainForm::ImportPhotoFile(const std::string& photo) {
+    const std::string workingCopy = ImportPhoto(photo);
+    ShowImportedPhoto(workingCopy);
+    PictureName = workingCopy;
+    PhotoName = photo;
+    WizStep = wizstep::kCentre;
+    UpdateWizStep();
+}
+
+// An opened bitmap starts at its own pixels.
+void TMainForm::ShowBitmap(const std::string& fileName) {
+    Image->LoadPicture(fileName);
+    Image->SetZoom(1);
+}
+
+// A photo's working copy, loaded as a bitmap is, starts fitted to the window:
+// a camera's photo is many screens large.
+void TMainForm::ShowImportedPhoto(const std::string& workingCopy) {
+    Image->LoadPicture(workingCopy);
+    FitWindowItemClick(Image);
+}
+
+void TMainForm::SaveResultItemClick(QObject*) {
+    const QImage picture = PictureToSave();
+    const std::string original = PhotoName.empty() ? PictureName : PhotoName;
+    if (!SaveResultDialog.Execute(this, SuggestedResultName(original))) {
+        return;
+    }
+    SaveResultFiles(picture, RecordJson(CurrentRecord(), QDateTime::currentDateTime()),
+                    ResultPathsFor(SaveResultDialog.FileName()));
+}
+
+// The picture as shown, overlay and all; only a bitmap from a file carries a
+// result that can be reopened.
+QImage TMainForm::PictureToSave() const {
+    const Picture* picture = Image->CurrentPicture();
+    if (picture == nullptr || PictureName.empty()) {
+        throw Failure(kNothingToSaveMessage);
+    }
+    if (picture->Kind() != PictureKind::Bitmap) {
+        throw Failure(kOnlyBitmapResultMessage);
+    }
+    return picture->Image();
+}
+
+ResultRecord TMainForm::CurrentRecord() const {
+    ResultRecord record{PictureName, PhotoName, WizStep, {}, ReadText(Field::LabelAP)};
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        record.fields[i] = ReadText(static_cast<Field>(i));
+    }
+    return record;
+}
+
+void TMainForm::OpenResultItemClick(QObject*) {
+    if (OpenResultDialog.Execute(this)) {
+        OpenResultFile(OpenResultDialog.FileName().toStdString());
+    }
+}
+
+// The record is checked whole and its picture loaded before any field or the
+// step changes, so a refused result changes nothing.
+void TMainForm::OpenResultFile(const std::string& fileName) {
+    const ResultRecord record = ParseRecord(ReadRecordFile(fileName), fileName);
+    PictureName = LoadRecordPicture(record);
+    PhotoName = record.photo;
+    for (std::size_t i = 0; i < record.fields.size(); ++i) {
+        WriteText(static_cast<Field>(i), record.fields[i]);
+    }
+    WizStep = record.step;
+    UpdateWizStep();
+}
+
+// A photo whose working copy is gone (a cleared cache) is imported again.
+std::string TMainForm::LoadRecordPicture(const ResultRecord& record) {
+    if (record.photo.empty()) {
+        ShowBitmap(record.picture);
+        return record.picture;
+    }
+    const bool copyKept = QFileInfo::exists(QString::fromStdString(record.picture));
+    const std::string workingCopy = copyKept ? record.picture : ImportPhoto(record.photo);
+    ShowImportedPhoto(workingCopy);
+    return workingCopy;
+}
+
+void TMainForm::OpenGivenFileLater(const QString& fileName) {
+    QTimer::singleShot(0, this, [this, name = fileName.toStdString()] {
+        RunGuarded([&] { OpenGivenFile(name); });
+    });
+}
+
+// A refused file changes nothing, not even the name the redraw reloads.
+void TMainForm::OpenGivenFile(const std::string& fileName) {
+    switch (GivenFileKindOf(fileName)) {
+    case GivenFileKind::Result:
+        OpenResultFile(fileName);
+        return;
+    case GivenFileKind::Photo:
+        ImportPhotoFile(fileName);
+        return;
+    case GivenFileKind::Picture:
+        ShowBitmap(fileName);
+        PictureName = fileName;
+        PhotoName.clear();
+        WizStep = wizstep::kCentre;
+        UpdateWizStep();
+        return;
+    }
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFileName(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+// Opened after the drop has finished, so that the program the file came from
+// is not kept waiting by a slow import or an error report.
+void TMainForm::dropEvent(QDropEvent* event) {
+    const QString fileName = DroppedFileName(event->mimeData());
+    if (!fileName.isEmpty()) {
+        event->acceptProposedAction();
+        OpenGivenFileLater(fileName);
+    }
 }
 
 } // namespace quorvel

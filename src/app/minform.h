@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/filechooser.h"
 #include "app/openfiledialog.h"
 #include "face/facefields.h"
 #include "view/pictureview.h"
@@ -9,6 +10,8 @@
 #include <string>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -16,11 +19,13 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class QImage;
 
 namespace quorvel {
 
 class NotifyingSlider;
 class SplitterBar;
+struct ResultRecord;
 
 // The main window: the guidance panel, the parameter panel whose texts are the
 // face model's only store, the picture view and the menus. Every control's
@@ -50,9 +55,19 @@ public:
     void ZoomOutItemClick(QObject* Sender);
     void ActualSizeItemClick(QObject* Sender);
     void FitWindowItemClick(QObject* Sender);
+    void ImportPhotoItemClick(QObject* Sender);
+    void OpenResultItemClick(QObject* Sender);
+    void SaveResultItemClick(QObject* Sender);
+
+    // Opens a file named at start-up or dropped on the window once the event
+    // loop runs, so that a failure is reported with the window shown: a saved
+    // result is reopened, a photo imported, anything else opened as a picture.
+    void OpenGivenFileLater(const QString& fileName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateGuidancePanel();
@@ -65,6 +80,15 @@ private:
     void SetTabOrder();
     void UpdateWizStep();
     std::string FileName() const;
+    void TakeConfirmedBitmap();
+    void OpenGivenFile(const std::string& fileName);
+    void ImportPhotoFile(const std::string& photo);
+    void ShowBitmap(const std::string& fileName);
+    void ShowImportedPhoto(const std::string& workingCopy);
+    void OpenResultFile(const std::string& fileName);
+    std::string LoadRecordPicture(const ResultRecord& record);
+    ResultRecord CurrentRecord() const;
+    QImage PictureToSave() const;
 
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -73,6 +97,10 @@ private:
     QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* OpenBitmapItem = nullptr;
+    QAction* ImportPhotoItem = nullptr;
+    QAction* N3 = nullptr;
+    QAction* OpenResultItem = nullptr;
+    QAction* SaveResultItem = nullptr;
     QAction* N1 = nullptr;
     QAction* ExitItem = nullptr;
     QAction* ZoomInItem = nullptr;
@@ -87,6 +115,9 @@ private:
     NotifyingSlider* TrackBar = nullptr;
     QLabel* WizText = nullptr;
     OpenFileDialog OpenBmpDialog;
+    FileChooser ImportPhotoDialog;
+    FileChooser OpenResultDialog;
+    FileChooser SaveResultDialog;
     // EditCX to EditX, indexed by Field.
     std::array<QLineEdit*, 11> Edits{};
     std::array<QLabel*, 11> RowLabels{}; // Label1 to Label11
@@ -99,6 +130,13 @@ private:
     SplitterBar* Splitter2 = nullptr;
 
     int WizStep = 0;
+    // The file the redraw reloads: the bitmap confirmed last in OpenBmpDialog,
+    // or the working copy of the photo imported since, or the picture of the
+    // result reopened since. OpenBmpDialog keeps its own path, so it reopens
+    // at the bitmap the user chose.
+    std::string PictureName;
+    // The photo PictureName was imported from; empty for a bitmap.
+    std::string PhotoName;
 };
 
 } // namespace quorvel
