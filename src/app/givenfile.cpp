@@ -18,7 +18,7 @@ GivenFileKind GivenFileKindOf(const std::string& fileName) {
 }
 
 QString GivenFileName(int argc, char** argv) {
-    if (argc < 2 || argv[1][0] == '\0') {
+    if (argc < 2 || argv[1][0] == '\0' || argv[1][0] == '-') {
         return {};
     }
     return QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath();

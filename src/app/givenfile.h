@@ -14,7 +14,9 @@ enum class GivenFileKind { Picture, Photo, Result };
 GivenFileKind GivenFileKindOf(const std::string& fileName);
 
 // The file named as the first argument, made absolute against the folder the
-// program was started in; empty when there is none. Later arguments are ignored.
+// program was started in; empty when there is none. The program has no
+// options: a first argument starting with "-" names no file (the desktop
+// passes absolute paths), and later arguments are ignored.
 QString GivenFileName(int argc, char** argv);
 
 // The file a drag carries first, when it is a local one; empty otherwise.

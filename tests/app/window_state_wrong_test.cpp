@@ -78,7 +78,9 @@ TEST_F(WindowState, MenusHaveTheirCaptionsAndNoShortcuts) {
         EXPECT_TRUE(action->shortcut().isEmpty()) << c.name;
     }
     EXPECT_EQ(Get<QMenu>("File1")->actions(),
-              (QList<QAction*>{Get<QAction>("OpenBitmapItem"), Get<QAction>("N1"),
+              (QList<QAction*>{Get<QAction>("OpenBitmapItem"), Get<QAction>("ImportPhotoItem"),
+                               Get<QAction>("N3"), Get<QAction>("OpenResultItem"),
+                               Get<QAction>("SaveResultItem"), Get<QAction>("N1"),
                                Get<QAction>("ExitItem")}));
 }
 

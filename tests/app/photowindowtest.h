@@ -1,0 +1,38 @@
+#pragma once
+
+#include "guitest.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace quorvel::testing {
+
+// What a refused command must leave as it was.
+struct WindowSnapshot {
+    int step;
+    QStringList texts; // EditCX to EditX and LabelAP
+    QImage picture;
+    bool operator==(const WindowSnapshot&) const = default;
+};
+
+// The main window with photo working copies going to a fresh cache folder,
+// and the commands of photos and results driven through their dialogs.
+class PhotoWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override;
+    QString Scratch(const QString& name) const { return scratch.filePath(name); }
+    QString CacheFolder() const { return Scratch(QStringLiteral("cache/Quorvel")); }
+    void Import(const QString& photo);
+    void SaveAs(const QString& chosen);
+    // As at start-up or after a drop, once the event loop has run.
+    void OpenGiven(const QString& fileName);
+    WindowSnapshot Snapshot();
+
+    QTemporaryDir scratch;
+};
+
+// A JPEG of `stored` whose Exif Orientation tag (1 to 8) says how to turn it upright.
+QByteArray JpegWithOrientation(const QImage& stored, int orientation);
+
+} // namespace quorvel::testing
