@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev      # Qt6Gui's CMake package needs OpenGL
     qt6-translations-l10n                       # Japanese texts of Qt's own dialogs
+    qt6-image-formats-plugins                   # TIFF and WebP photos (JPEG, PNG are Qt's own)
     fonts-ipafont-gothic                        # the window font
     locales                                     # tests run under de_DE and ja_JP
     xvfb xauth xdotool                          # the end-to-end test
