@@ -64,7 +64,7 @@ TEST_F(NothingToSave, NoPictureBlankPictureOrIconRefusedBeforeAskingForAName) {
     ExpectRefused("保存する結果がありません（先に画像を開いてください）.");
     CancelDialog([this] { Click("NextButton"); }); // draws on a blank picture of no file
     ExpectRefused("保存する結果がありません（先に画像を開いてください）.");
-    ASSERT_TRUE(QImage(16, 16, QImage::Format_RGB32).save(Scratch("icon.ico")));
+    ASSERT_TRUE(QImage(SampleFace()).scaled(16, 16).save(Scratch("icon.ico")));
     ConfirmInDialog([this] { Trigger("OpenBitmapItem"); }, Scratch("icon.ico"));
     ASSERT_EQ(Picture().size(), QSize(32, 32)) << "loaded as an icon";
     ExpectRefused("結果を保存できるのはﾋﾞｯﾄﾏｯﾌﾟの画像だけです.");

@@ -1,11 +1,9 @@
 // A file named at start-up or dropped on the window is opened by its
 // extension, case ignored: a bitmap opened, a photo imported, a result
 // reopened, anything else refused by the picture loading.
-#include "app/givenfile.h"
 #include "photowindowtest.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -26,18 +24,9 @@ class GivenFileMisdispatched : public PhotoWindowTest,
 protected:
     void MakeFiles() {
         ASSERT_TRUE(QFile::copy(SampleFace(), Scratch("FACE.BMP")));
-        QFile photo(Scratch("PHOTO.JPG"));
-        ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-        photo.write(JpegWithOrientation(QImage(30, 20, QImage::Format_RGB32), 1));
-        QFile record(Scratch("result.Json"));
-        ASSERT_TRUE(record.open(QIODevice::WriteOnly));
-        record.write(QStringLiteral(R"({"program": "Quorvel", "version": "1.1", "picture": "%1",
-            "photo": null, "step": 4, "age": "", "saved": "", "fields": {"cx": "0", "cy": "0",
-            "r": "100", "h": "1.2", "mo": "1.2", "e": "0", "nh": "0.3", "mh": "0.5", "a": "0",
-            "y": "0", "x": "0"}})")
-                         .arg(SampleFace())
-                         .toUtf8());
-        QFile(Scratch("notes.txt")).open(QIODevice::WriteOnly);
+        ScratchFile("PHOTO.JPG", JpegWithOrientation(QImage(SampleFace()).scaled(30, 20), 1));
+        ScratchFile("result.Json", Record());
+        ScratchFile("notes.txt", "notes");
     }
     void Drop(const QString& fileName) {
         QMimeData data;
@@ -70,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(
         ::testing::Values(GivenCase{"BitmapOpened", "FACE.BMP", 1, QSize(512, 512), ""},
                           GivenCase{"PhotoImported", "PHOTO.JPG", 1, QSize(30, 20), ""},
-                          GivenCase{"ResultReopened", "result.Json", 4, QSize(512, 512), ""},
+                          GivenCase{"ResultReopened", "result.Json", 3, QSize(512, 512), ""},
                           GivenCase{"TextRefusedByTheLoad", "notes.txt", 0, QSize(0, 0),
                                     "拡張子 .txt の画像形式は処理できません."}),
         ::testing::Bool()),
@@ -78,24 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(std::get<0>(param.param).name) +
                (std::get<1>(param.param) ? "Dropped" : "Given");
     });
-
-TEST(GivenFileName, FirstArgumentMadeAbsoluteOptionsAndOthersIgnored) {
-    std::array<char*, 3> file{const_cast<char*>("Quorvel"), const_cast<char*>("face.bmp"),
-                              const_cast<char*>("more.bmp")};
-    std::array<char*, 3> option{const_cast<char*>("Quorvel"), const_cast<char*>("-style"),
-                                const_cast<char*>("face.bmp")};
-    EXPECT_EQ(GivenFileName(1, file.data()), QString());
-    EXPECT_EQ(GivenFileName(3, file.data()), QDir::current().absoluteFilePath("face.bmp"));
-    EXPECT_EQ(GivenFileName(3, option.data()), QString());
-}
-
-TEST(DroppedFileName, OnlyLocalFilesAreTaken) {
-    QMimeData data;
-    data.setUrls({QUrl(QStringLiteral("https://example.org/face.jpg"))});
-    EXPECT_EQ(DroppedFileName(&data), QString());
-    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/photos/face.jpg"))});
-    EXPECT_EQ(DroppedFileName(&data), QStringLiteral("/photos/face.jpg"));
-}
 
 } // namespace
 } // namespace quorvel::testing

@@ -3,8 +3,10 @@
 #include "guitest.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace quorvel::testing {
 
@@ -23,6 +25,8 @@ protected:
     void SetUp() override;
     QString Scratch(const QString& name) const { return scratch.filePath(name); }
     QString CacheFolder() const { return Scratch(QStringLiteral("cache/Quorvel")); }
+    // Writes a file in the scratch folder and returns its path.
+    QString ScratchFile(const QString& name, const QByteArray& bytes);
     void Import(const QString& photo);
     void SaveAs(const QString& chosen);
     // As at start-up or after a drop, once the event loop has run.
@@ -31,6 +35,9 @@ protected:
 
     QTemporaryDir scratch;
 };
+
+// A valid record of the sample face at step 3, every field "1", then changed.
+QByteArray Record(const std::function<void(QJsonObject&)>& change = [](QJsonObject&) {});
 
 // A JPEG of `stored` whose Exif Orientation tag (1 to 8) says how to turn it upright.
 QByteArray JpegWithOrientation(const QImage& stored, int orientation);

@@ -52,11 +52,7 @@ TEST_F(ResultNotRestored, BitmapResultSavedBesideItReopensAsJudged) {
 TEST_F(ResultNotRestored, PhotoResultImportsThePhotoAgainWhenItsCopyIsGone) {
     QImage sideways(60, 40, QImage::Format_RGB32);
     sideways.fill(0x808080);
-    QFile photo(Scratch("photo.jpg"));
-    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-    photo.write(JpegWithOrientation(sideways, 6));
-    photo.close();
-    Import(photo.fileName());
+    Import(ScratchFile("photo.jpg", JpegWithOrientation(sideways, 6)));
     Press(20, 20);
     Click("RedrawButton");
     const WindowSnapshot judged = Snapshot();

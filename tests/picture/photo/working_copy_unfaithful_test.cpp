@@ -19,10 +19,6 @@ struct FaithfulCase {
     QImage expected;
 };
 
-QImage Converted(const QImage& image, QImage::Format format) {
-    return image.convertToFormat(format);
-}
-
 const QImage kColours = ImageOf({{0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0},
                                  {0xFF0000, 0x00FF00, 0x0000FF, 0x000000, 0xFFFFFF}});
 // Transparent black, half-transparent red and opaque blue, not premultiplied.
@@ -59,8 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FaithfulCase{"TiffIsRead", "tiff", kColours, kColours},
                       FaithfulCase{"WebpIsRead", "webp", kColours, kColours},
                       FaithfulCase{"GreyPngBecomesColour", "png",
-                                   Converted(ImageOf({{0x000000, 0x808080, 0xFFFFFF}}),
-                                             QImage::Format_Grayscale8),
+                                   ImageOf({{0x000000, 0x808080, 0xFFFFFF}})
+                                       .convertToFormat(QImage::Format_Grayscale8),
                                    ImageOf({{0x000000, 0x808080, 0xFFFFFF}})},
                       FaithfulCase{"TransparentPngLiesOnWhite", "png", Translucent(),
                                    ImageOf({{0xFFFFFF, 0xFF7F7F, 0x0000FF}})}),
