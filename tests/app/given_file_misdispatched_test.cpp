@@ -16,6 +16,7 @@ struct GivenCase {
     const char* fileName;
     int step;
     QSize picture;
+    double zoom;        // a photo is fitted to the window, a bitmap shown at its own pixels
     const char* report; // empty: none
 };
 
@@ -48,6 +49,7 @@ TEST_P(GivenFileMisdispatched, OpensByExtension) {
     dropped ? Drop(Scratch(c.fileName)) : OpenGiven(Scratch(c.fileName));
     EXPECT_EQ(Step(), c.step);
     EXPECT_EQ(Picture().size(), c.picture);
+    EXPECT_EQ(Get<PictureView>("Image")->Zoom(), c.zoom);
     ASSERT_EQ(log.reports.size(), c.report[0] == '\0' ? 0u : 1u);
     if (!log.reports.empty()) {
         EXPECT_EQ(log.reports[0].text.toStdString(), c.report);
@@ -57,10 +59,10 @@ TEST_P(GivenFileMisdispatched, OpensByExtension) {
 INSTANTIATE_TEST_SUITE_P(
     Files, GivenFileMisdispatched,
     ::testing::Combine(
-        ::testing::Values(GivenCase{"BitmapOpened", "FACE.BMP", 1, QSize(512, 512), ""},
-                          GivenCase{"PhotoImported", "PHOTO.JPG", 1, QSize(30, 20), ""},
-                          GivenCase{"ResultReopened", "result.Json", 3, QSize(512, 512), ""},
-                          GivenCase{"TextRefusedByTheLoad", "notes.txt", 0, QSize(0, 0),
+        ::testing::Values(GivenCase{"BitmapOpened", "FACE.BMP", 1, QSize(512, 512), 1, ""},
+                          GivenCase{"PhotoImported", "PHOTO.JPG", 1, QSize(30, 20), 8, ""},
+                          GivenCase{"ResultReopened", "result.Json", 3, QSize(512, 512), 1, ""},
+                          GivenCase{"TextRefusedByTheLoad", "notes.txt", 0, QSize(0, 0), 1,
                                     "拡張子 .txt の画像形式は処理できません."}),
         ::testing::Bool()),
     [](const auto& param) {

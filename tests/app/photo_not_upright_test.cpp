@@ -81,6 +81,8 @@ TEST_F(PhotoRedraw, ReloadsTheWorkingCopy) {
     const QString photo = Scratch("photo.png");
     ASSERT_TRUE(Quadrants(kUpright, {0, 1, 2, 3}).save(photo));
     Import(photo);
+    EXPECT_EQ(Get<PictureView>("Image")->Zoom(), PictureView::kMostZoom) << "fitted to the window";
+    Trigger("ActualSizeItem");
     Press(10, 10);
     Press(10, 20);
     EXPECT_EQ(Picture().pixel(10, 20), qRgb(255, 0, 0)) << "eye line";
