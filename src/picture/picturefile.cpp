@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
@@ -114,6 +115,15 @@ void PictureFile::ConfirmUnchanged() const {
     if (now.size != identity_.size || now.modifiedNs != identity_.modifiedNs) {
         throw Failure(WithText(kCannotOpenMessage, name_));
     }
+}
+
+bool PictureFile::RecentlyModified() const {
+    // Far wider than any tick, also of network file systems with their own clocks.
+    constexpr std::int64_t kSettledNs = 2'000'000'000;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const std::int64_t nowNs = std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
+    return nowNs - identity_.modifiedNs < kSettledNs;
 }
 
 void PictureFile::SetReadObserver(ReadObserver observer) {

@@ -35,6 +35,10 @@ public:
 
     // The file as it was when opened.
     const FileIdentity& Identity() const { return identity_; }
+    // Whether the file was modified so lately that another write in the same
+    // timestamp tick (a few milliseconds on most file systems) would leave
+    // its identity as it is: then only reading it again tells.
+    bool RecentlyModified() const;
     // Throws "ﾌｧｲﾙ %s は開けません" when the file's size or modification time
     // is no longer what it was at the open.
     void ConfirmUnchanged() const;

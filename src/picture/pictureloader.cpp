@@ -17,7 +17,7 @@ std::unique_ptr<Picture> ReadPicture(PictureKind kind, PictureFile& file) {
     if (kind == PictureKind::Bitmap) {
         std::unique_ptr<Raster> raster = ReadBitmap(file, nullptr);
         file.ConfirmUnchanged();
-        raster->TrackSource(file.Identity());
+        raster->TrackSource(file.Identity(), !file.RecentlyModified());
         return raster;
     }
     const std::vector<std::uint8_t> bytes = file.ReadRest();

@@ -23,6 +23,13 @@ std::vector<std::uint8_t> Bitmap(std::uint8_t shade, int side = 16) {
     return f.Bytes();
 }
 
+// A file written an hour ago: its identity has long settled.
+void WriteSettled(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    WriteFile(path, bytes);
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::hours(1));
+}
+
 void Overlay(Picture& picture, int ellipseSide) {
     DrawingSurface& surface = picture.GetDrawingSurface();
     surface.SetPenWidth(2);
@@ -50,7 +57,7 @@ class ReloadReadsFile : public ::testing::TestWithParam<Between> {};
 // instead of reading the file; anything else about the file reads it whole.
 TEST_P(ReloadReadsFile, OnlyWhenTheFileOrJournalSaysSo) {
     const std::string path = ScratchDirectory() + "/face.bmp";
-    WriteFile(path, Bitmap(0x40));
+    WriteSettled(path, Bitmap(0x40));
     std::unique_ptr<Picture> current = LoadPictureFile(path);
     Overlay(*current, GetParam().ellipseSide);
     GetParam().change(path);
@@ -78,6 +85,17 @@ INSTANTIATE_TEST_SUITE_P(
                               [](const std::string& path) { WriteFile(path, Bitmap(0x80)); }, true},
                       Between{"overlay_larger_than_picture", 400, [](const std::string&) {}, true}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// A file written moments ago may be written again within the same timestamp
+// tick, leaving its identity unchanged: it is read until it has settled.
+TEST(ReloadReadsFile, FileWrittenMomentsAgoIsReadAgain) {
+    const std::string path = ScratchDirectory() + "/face.bmp";
+    WriteFile(path, Bitmap(0x40));
+    std::unique_ptr<Picture> current = LoadPictureFile(path);
+    WriteFile(path, Bitmap(0x80)); // same size, likely the same tick
+    ReloadPictureFile(path, current);
+    EXPECT_EQ(PixelsOf(*current), PixelsOf(*LoadPictureFile(path)));
+}
 
 TEST(ReloadReadsFile, OtherFileOfSameContentIsRead) {
     const std::string dir = ScratchDirectory();

@@ -97,6 +97,16 @@ BmpFixture Picture(const Format& format, std::mt19937& random) {
     return f;
 }
 
+// Writes the file as if long ago, each version with a modification time of
+// its own, so that the identity of a settled file tells the versions apart
+// and the unchanged file is put back rather than read.
+void WriteVersion(const std::string& path, const std::vector<std::uint8_t>& bytes, int version) {
+    WriteFile(path, bytes);
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::hours(1) +
+                                               std::chrono::seconds(version));
+}
+
 // One redraw as the window does it; the failure's message, or "".
 std::string Redraw(int step, FaceFields& fields, const std::string& file, PictureView& view) {
     try {
@@ -157,7 +167,7 @@ void Replay(const Format& format, double zoom) {
     std::mt19937 random(20261209);
     const std::string file = ScratchDirectory() + "/face.bmp";
     std::vector<std::uint8_t> content = Picture(format, random).Bytes();
-    WriteFile(file, content);
+    WriteVersion(file, content, 0);
     PictureView view;
     view.SetZoom(zoom);
     view.show();
@@ -169,11 +179,11 @@ void Replay(const Format& format, double zoom) {
         switch (random() % 12) {
         case 0: // another picture of the same size and format
             content = Picture(format, random).Bytes();
-            WriteFile(file, content);
+            WriteVersion(file, content, round + 1);
             present = true;
             break;
         case 1: // touched without change
-            WriteFile(file, content);
+            WriteVersion(file, content, round + 1);
             present = true;
             break;
         case 2:

@@ -43,8 +43,8 @@ DrawingSurface& Raster::GetDrawingSurface() {
     return *surface_;
 }
 
-void Raster::TrackSource(const FileIdentity& source) {
-    source_ = source;
+void Raster::TrackSource(const FileIdentity& source, bool restorable) {
+    source_ = restorable ? std::optional(source) : std::nullopt;
     // An overlay worth more than the picture itself is cheaper to read again.
     journal_ = std::make_unique<DrawingJournal>(memory_.Size());
     surface_.reset();

@@ -33,8 +33,9 @@ public:
     const std::uint8_t* Pixels() const { return memory_.Data(); }
 
     // Marks the pixels as exactly those of the file `source` and journals all
-    // drawing from here on, so that RestoreSource can undo it.
-    void TrackSource(const FileIdentity& source);
+    // drawing from here on. When `restorable`, RestoreSource can stand in
+    // for reading the file again while its identity stays the same.
+    void TrackSource(const FileIdentity& source, bool restorable);
     // Whether `file` is the tracked source and everything drawn since is
     // journaled.
     bool CanRestore(const FileIdentity& file) const;
