@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exifjpeg.h"
 #include "guitest.h"
 
 #include <QByteArray>
@@ -38,8 +39,5 @@ protected:
 
 // A valid record of the sample face at step 3, every field "1", then changed.
 QByteArray Record(const std::function<void(QJsonObject&)>& change = [](QJsonObject&) {});
-
-// A JPEG of `stored` whose Exif Orientation tag (1 to 8) says how to turn it upright.
-QByteArray JpegWithOrientation(const QImage& stored, int orientation);
 
 } // namespace quorvel::testing
