@@ -87,7 +87,11 @@ class WideStroke {
 public:
     WideStroke(double ax, double ay, double bx, double by, double radius)
         : ax_(ax), ay_(ay), bx_(bx), by_(by), radius_(radius), ddx_(bx - ax), ddy_(by - ay),
-          lengthSquared_(ddx_ * ddx_ + ddy_ * ddy_), length_(std::sqrt(lengthSquared_)) {}
+          lengthSquared_(ddx_ * ddx_ + ddy_ * ddy_), length_(std::sqrt(lengthSquared_)) {
+        if (ddx_ == 0 && ddy_ != 0) {
+            Across(0, verticalLo_, verticalHi_);
+        }
+    }
 
     // The covered stretch [lo, hi) of x on the horizontal line at height c;
     // lo >= hi when the line misses the stroke.
@@ -114,17 +118,28 @@ private:
         }
     }
 
+    // The stretch of u within radius of the segment's line at height v, for
+    // a segment that is not horizontal.
+    void Across(double v, double& uLo, double& uHi) const {
+        const double p = (v * ddx_ - radius_ * length_) / ddy_;
+        const double q = (v * ddx_ + radius_ * length_) / ddy_;
+        uLo = std::max(-kInfinity, std::min(p, q));
+        uHi = std::min(kInfinity, std::max(p, q));
+    }
+
     // The band along the segment: u = x - ax with 0 <= projection <= length
     // and perpendicular distance below radius.
     void Band(double c, double& lo, double& hi) const {
         const double v = c - ay_;
         double uLo = -kInfinity;
         double uHi = kInfinity;
-        if (ddy_ != 0) {
-            const double p = (v * ddx_ - radius_ * length_) / ddy_;
-            const double q = (v * ddx_ + radius_ * length_) / ddy_;
-            uLo = std::max(uLo, std::min(p, q));
-            uHi = std::min(uHi, std::max(p, q));
+        if (ddx_ == 0 && ddy_ != 0) {
+            // v * ddx is zero on every row of a vertical segment: the stretch
+            // is the same on all of them.
+            uLo = verticalLo_;
+            uHi = verticalHi_;
+        } else if (ddy_ != 0) {
+            Across(v, uLo, uHi);
         } else if (std::abs(v * ddx_) >= radius_ * length_) {
             return;
         }
@@ -144,6 +159,8 @@ private:
 
     double ax_, ay_, bx_, by_, radius_;
     double ddx_, ddy_, lengthSquared_, length_;
+    double verticalLo_ = 0;
+    double verticalHi_ = 0;
 };
 
 } // namespace

@@ -19,13 +19,12 @@ void DrawingJournal::Save(const std::uint8_t* memory, std::size_t offset, std::s
     // Spans that continue the previous one in memory (the runs of one row)
     // are kept as one.
     if (!saved_.empty() && saved_.back().offset + saved_.back().length == offset) {
-        saved_.back().length += length;
+        saved_.back().length += static_cast<std::uint32_t>(length);
     } else {
-        saved_.push_back({offset, length, bytes_.size()});
+        saved_.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length),
+                          static_cast<std::uint32_t>(bytes_.size())});
     }
-    const std::size_t at = bytes_.size();
-    bytes_.resize(at + length);
-    std::copy_n(memory + offset, length, bytes_.data() + at);
+    bytes_.insert(bytes_.end(), memory + offset, memory + offset + length);
 }
 
 void DrawingJournal::AddStroke(const OverlayStroke& stroke, const QRect& area) {

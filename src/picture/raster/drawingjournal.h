@@ -37,10 +37,12 @@ public:
     void SwapIn(std::uint8_t* memory);
 
 private:
+    // 32 bits suffice: pixel memory stays below 1 GiB, and small entries keep
+    // a long stroke's journal in cache.
     struct Saved {
-        std::size_t offset; // in the raster's memory
-        std::size_t length;
-        std::size_t at; // in bytes_
+        std::uint32_t offset; // in the raster's memory
+        std::uint32_t length;
+        std::uint32_t at; // in bytes_
     };
 
     std::size_t limit_;
