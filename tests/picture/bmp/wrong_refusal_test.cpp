@@ -1,4 +1,5 @@
 #include "numtext/failure.h"
+#include "picture/bmp/bitmaprefusal.h"
 #include "picture/picture.h"
 #include "support/bmpfixture.h"
 
@@ -247,6 +248,91 @@ TEST_P(WrongRefusal, RefusedWithMessage) {
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& p) { return std::string(p.param.name); });
+
+// The reason behind a message that several reasons share.
+struct ReasonCase {
+    Refusal file;
+    BitmapRefusal reason;
+};
+
+const ReasonCase kReasons[] = {
+    {CutAt("file_header_cut_short", 10), BitmapRefusal::Truncated},
+    {CutAt("info_header_cut_short", 40), BitmapRefusal::Truncated},
+    {CutAt("colour_table_cut_short", 54 + 6), BitmapRefusal::Truncated},
+    {With(
+         "not_BM", [](BmpFixture& f) { f.magic = "BA"; }, kInvalid),
+     BitmapRefusal::NotABitmap},
+    {With(
+         "header_size_16", [](BmpFixture& f) { f.infoSize = 16; }, kInvalid),
+     BitmapRefusal::InvalidHeader},
+    {With(
+         "planes_2", [](BmpFixture& f) { f.planes = 2; }, kInvalid),
+     BitmapRefusal::InvalidHeader},
+    {With(
+         "colour_count_257", [](BmpFixture& f) { f.colourCount = 257; }, kInvalid),
+     BitmapRefusal::InvalidHeader},
+    {With(
+         "width_0", [](BmpFixture& f) { f.width = 0; }, kInvalid),
+     BitmapRefusal::InvalidHeader},
+    {With(
+         "image_size_beyond_raster", [](BmpFixture& f) { f.imageSize = 9; }, kInvalid),
+     BitmapRefusal::InvalidHeader},
+    {With(
+         "bpp_2", [](BmpFixture& f) { f.bitsPerPixel = 2; }, kInvalid),
+     BitmapRefusal::Unsupported},
+    {With(
+         "compression_4", [](BmpFixture& f) { f.compression = 4; }, kInvalid),
+     BitmapRefusal::Unsupported},
+    {With(
+         "top_down_rle8",
+         [](BmpFixture& f) {
+             f.compression = 1;
+             f.height = -2;
+         },
+         kInvalid),
+     BitmapRefusal::Unsupported},
+    {With(
+         "masks_overlap",
+         [](BmpFixture& f) {
+             f.bitsPerPixel = 16;
+             f.compression = 3;
+             f.masks = {0xF800, 0x0FE0, 0x001F};
+         },
+         kInvalid),
+     BitmapRefusal::Unsupported},
+    {With(
+         "raster_over_1_GiB",
+         [](BmpFixture& f) {
+             f.bitsPerPixel = 24;
+             f.width = 20000;
+             f.height = 20000;
+         },
+         kNoMemory),
+     BitmapRefusal::TooLarge},
+    {With(
+         "width_INT_MAX", [](BmpFixture& f) { f.width = INT_MAX; }, kNoMemory),
+     BitmapRefusal::TooLarge},
+};
+
+void PrintTo(const ReasonCase& c, std::ostream* out) {
+    *out << c.file.name;
+}
+
+class WrongRefusalReason : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(WrongRefusalReason, RefusedForTheReason) {
+    const std::vector<std::uint8_t> bytes = GetParam().file.bytes();
+    try {
+        ReadBitmapFile(bytes);
+        FAIL() << "loaded";
+    } catch (const BitmapRefused& refusal) {
+        EXPECT_EQ(refusal.Reason(), GetParam().reason);
+        EXPECT_STREQ(refusal.what(), GetParam().file.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusalReason, testing::ValuesIn(kReasons),
+                         [](const auto& p) { return std::string(p.param.file.name); });
 
 TEST(EveryShortFileRefused, OneToThirteenBytes) {
     const std::vector<std::uint8_t> bytes = Valid().Bytes();
