@@ -53,6 +53,26 @@ Bytes LargeBrokenChecksumPng() {
         quorvel::test::PngIconImage(quorvel::test::PatternImage(1024)), "IDAT");
 }
 
+// Entries of one-pixel PNGs whose image data is the same run of empty image
+// data chunks filling the rest of the file.
+Bytes OverlappingOnEmptyImageChunks() {
+    using namespace quorvel::test;
+    const Bytes png = PngIconImage(QImage(1, 1, QImage::Format_ARGB32));
+    const PngChunkAt data = LastChunkOf(png, "IDAT");
+    const PngChunkAt end = LastChunkOf(png, "IEND");
+    // An empty image data chunk: its length, type and checksum.
+    const Bytes empty = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+    constexpr std::size_t kEntries = 1000;
+    const std::size_t room = kFileLimit - 6 - kEntries * (16 + 53) - 4 - (end.length + 12);
+    Bytes tail;
+    for (std::size_t i = 0; i < room / empty.size(); ++i) {
+        tail.insert(tail.end(), empty.begin(), empty.end());
+    }
+    tail.insert(tail.end(), png.begin() + static_cast<std::ptrdiff_t>(end.at), png.end());
+    (void)data;
+    return IconFileOverlapping(kEntries, tail);
+}
+
 struct IconCase {
     std::string name;
     Bytes file;
@@ -78,6 +98,10 @@ std::vector<IconCase> Cases() {
         {"DistinctDibs",
          DistinctCopies(DibIconImage(
              16, 16, 4, [](int x, int) { return x < 8 ? qRgb(255, 0, 0) : qRgb(0, 0, 255); }))},
+        {"DistinctCutShortDeepPngs",
+         DistinctCopies(WithoutLastImageChunk(
+             PngIconImage(PatternImage(1024).convertToFormat(QImage::Format_RGBA64))))},
+        {"OverlappingPngsOnEmptyImageChunks", OverlappingOnEmptyImageChunks()},
         {"CompressedTextPng",
          IconFile(1, {WithChunkRepeated(text, "zTXt",
                                         (kFileLimit - kHeaderSize - kEntrySize - text.size()) /

@@ -10,20 +10,34 @@
 // one image, and PNGs whose fault shows only part way through decoding.
 namespace quorvel::test {
 
-// An icon file of type 1 whose `entries` directory entries all point at `image`.
-inline Bytes IconFileSharing(std::size_t entries, const Bytes& image) {
+// An icon file of type 1 holding each of `images` once, with an entry for
+// each index in `entries`, pointing at that image.
+inline Bytes IconFileWithEntries(const std::vector<Bytes>& images,
+                                 const std::vector<std::size_t>& entries) {
     Bytes out;
     Put16(out, 0);
     Put16(out, 1);
-    Put16(out, static_cast<std::uint32_t>(entries));
-    const auto offset = static_cast<std::uint32_t>(6 + 16 * entries);
-    for (std::size_t i = 0; i < entries; ++i) {
-        out.resize(out.size() + 8, 0); // size, colours, planes, bits: hints only
-        Put32(out, static_cast<std::uint32_t>(image.size()));
-        Put32(out, offset);
+    Put16(out, static_cast<std::uint32_t>(entries.size()));
+    std::vector<std::size_t> offsets;
+    std::size_t offset = 6 + 16 * entries.size();
+    for (const Bytes& image : images) {
+        offsets.push_back(offset);
+        offset += image.size();
     }
-    out.insert(out.end(), image.begin(), image.end());
+    for (std::size_t index : entries) {
+        out.resize(out.size() + 8, 0); // size, colours, planes, bits: hints only
+        Put32(out, static_cast<std::uint32_t>(images[index].size()));
+        Put32(out, static_cast<std::uint32_t>(offsets[index]));
+    }
+    for (const Bytes& image : images) {
+        out.insert(out.end(), image.begin(), image.end());
+    }
     return out;
+}
+
+// An icon file of type 1 whose `entries` directory entries all point at `image`.
+inline Bytes IconFileSharing(std::size_t entries, const Bytes& image) {
+    return IconFileWithEntries({image}, std::vector<std::size_t>(entries, 0));
 }
 
 // A smooth pattern that compresses well, so a large image makes a small PNG
@@ -108,6 +122,40 @@ inline Bytes WithChunkRepeated(const Bytes& png, const std::string& type, std::s
         out.insert(out.end(), whole.begin(), whole.end());
     }
     out.insert(out.end(), from + static_cast<std::ptrdiff_t>(whole.size()), png.end());
+    return out;
+}
+
+// An icon file of type 1 with `entries` entries, each its own PNG of one
+// pixel whose image data are the same `tail` of chunks: a PNG's header is
+// followed by an ancillary chunk spanning the headers of the PNGs after it,
+// its checksum broken, which decoders pass over.
+inline Bytes IconFileOverlapping(std::size_t entries, const Bytes& tail) {
+    const Bytes onePixel = PngIconImage(QImage(1, 1, QImage::Format_ARGB32));
+    const PngChunkAt header = PngChunksOf(onePixel).front();
+    const Bytes prefix(onePixel.begin(), onePixel.begin() + static_cast<std::ptrdiff_t>(
+                                                                header.at + 12 + header.length));
+    const std::size_t span = prefix.size() + 8;
+    const std::size_t first = 6 + 16 * entries;
+    const std::size_t tailAt = first + span * entries + 4;
+    Bytes out;
+    Put16(out, 0);
+    Put16(out, 1);
+    Put16(out, static_cast<std::uint32_t>(entries));
+    for (std::size_t i = 0; i < entries; ++i) {
+        out.resize(out.size() + 8, 0);
+        Put32(out, static_cast<std::uint32_t>(tailAt + tail.size() - (first + span * i)));
+        Put32(out, static_cast<std::uint32_t>(first + span * i));
+    }
+    for (std::size_t i = 0; i < entries; ++i) {
+        out.insert(out.end(), prefix.begin(), prefix.end());
+        const std::size_t length = tailAt - 4 - (out.size() + 8);
+        out.insert(out.end(),
+                   {static_cast<std::uint8_t>(length >> 24),
+                    static_cast<std::uint8_t>(length >> 16), static_cast<std::uint8_t>(length >> 8),
+                    static_cast<std::uint8_t>(length), 'p', 'A', 'd', 'd'});
+    }
+    out.resize(tailAt, 0);
+    out.insert(out.end(), tail.begin(), tail.end());
     return out;
 }
 
