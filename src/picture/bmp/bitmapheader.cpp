@@ -80,7 +80,7 @@ void ReadTable(ByteSource& source, BitmapHeader& header) {
     const std::span<std::uint8_t> stored(entries.data(), count * entrySize);
     ReadOrRefuse(source, stored);
     for (std::uint32_t i = 0; i < count; ++i) {
-        header.table[i] = TableColour(RecordBytes(stored), i * entrySize);
+        header.table[i] = RecordBytes(stored).U24(i * entrySize);
     }
     header.tableSize = static_cast<int>(count);
 }

@@ -116,7 +116,7 @@ QImage DecodeDibRows(const DibLayout& dib, RecordBytes info, RecordBytes rows, b
     std::vector<QRgb> palette(dib.paletteCount);
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const std::size_t at = dib.paletteOffset + 4 * i;
-        palette[i] = 0xFF000000 | TableColour(info, at);
+        palette[i] = 0xFF000000 | info.U24(at);
     }
     const Channel red(dib.masks[0]), green(dib.masks[1]), blue(dib.masks[2]), alpha(dib.masks[3]);
 

@@ -36,9 +36,4 @@ InfoHeader ParseInfoHeader(RecordBytes bytes) {
     return header;
 }
 
-std::uint32_t TableColour(RecordBytes table, std::size_t at) {
-    return std::uint32_t{table.U8(at + 2)} << 16 | std::uint32_t{table.U8(at + 1)} << 8 |
-           table.U8(at);
-}
-
 } // namespace quorvel

@@ -72,7 +72,4 @@ struct InfoHeader {
 // masks after a 40-byte header. A field that `bytes` does not hold reads as 0.
 InfoHeader ParseInfoHeader(RecordBytes bytes);
 
-// The colour-table entry at `at` (blue, green, red) as 0x00RRGGBB.
-std::uint32_t TableColour(RecordBytes table, std::size_t at);
-
 } // namespace quorvel

@@ -47,6 +47,12 @@ public:
         return Has(offset, 2) ? LittleEndian16(bytes_.data() + offset) : 0;
     }
     std::int16_t I16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
+    // Three bytes, as a colour table stores blue, green and red: 0x00RRGGBB.
+    std::uint32_t U24(std::size_t offset) const {
+        return Has(offset, 3) ? std::uint32_t{LittleEndian16(bytes_.data() + offset)} |
+                                    std::uint32_t{bytes_[offset + 2]} << 16
+                              : 0;
+    }
     std::uint32_t U32(std::size_t offset) const {
         return Has(offset, 4) ? LittleEndian32(bytes_.data() + offset) : 0;
     }

@@ -7,6 +7,16 @@
 #include "picture/icon/iconpicture.h"
 
 namespace quorvel {
+namespace {
+
+constexpr std::size_t kHeaderSize = 6;
+constexpr std::size_t kTypeAt = 2;
+// A file of type 0 shows the desktop's generic application icon; one of
+// type 1 lists images.
+constexpr std::uint16_t kGenericIconType = 0;
+constexpr std::uint16_t kImagesType = 1;
+
+} // namespace
 
 // Only the 6-byte header (reserved, type, image count) is judged as the file
 // is read. The image of a type 1 file is chosen and decoded here as well,
@@ -15,13 +25,13 @@ namespace quorvel {
 // its previous picture.
 std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
     const RecordBytes file(bytes);
-    if (!file.Has(0, 6)) {
+    if (!file.Has(0, kHeaderSize)) {
         throw Failure(kReadErrorMessage);
     }
-    switch (file.U16(2)) {
-    case 0:
+    switch (file.U16(kTypeAt)) {
+    case kGenericIconType:
         return std::make_unique<IconPicture>(QImage());
-    case 1: {
+    case kImagesType: {
         QImage chosen = DecodeBestIconImage(bytes, kStandardIconSize);
         if (chosen.isNull()) {
             throw Failure(kNoSystemResourcesMessage);

@@ -249,90 +249,54 @@ TEST_P(WrongRefusal, RefusedWithMessage) {
 INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// The reason behind a message that several reasons share.
+// The reason behind the message, which several reasons share, for
+// representative files of the table above.
 struct ReasonCase {
-    Refusal file;
+    const char* refusal;
     BitmapRefusal reason;
 };
 
-const ReasonCase kReasons[] = {
-    {CutAt("file_header_cut_short", 10), BitmapRefusal::Truncated},
-    {CutAt("info_header_cut_short", 40), BitmapRefusal::Truncated},
-    {CutAt("colour_table_cut_short", 54 + 6), BitmapRefusal::Truncated},
-    {With(
-         "not_BM", [](BmpFixture& f) { f.magic = "BA"; }, kInvalid),
-     BitmapRefusal::NotABitmap},
-    {With(
-         "header_size_16", [](BmpFixture& f) { f.infoSize = 16; }, kInvalid),
-     BitmapRefusal::InvalidHeader},
-    {With(
-         "planes_2", [](BmpFixture& f) { f.planes = 2; }, kInvalid),
-     BitmapRefusal::InvalidHeader},
-    {With(
-         "colour_count_257", [](BmpFixture& f) { f.colourCount = 257; }, kInvalid),
-     BitmapRefusal::InvalidHeader},
-    {With(
-         "width_0", [](BmpFixture& f) { f.width = 0; }, kInvalid),
-     BitmapRefusal::InvalidHeader},
-    {With(
-         "image_size_beyond_raster", [](BmpFixture& f) { f.imageSize = 9; }, kInvalid),
-     BitmapRefusal::InvalidHeader},
-    {With(
-         "bpp_2", [](BmpFixture& f) { f.bitsPerPixel = 2; }, kInvalid),
-     BitmapRefusal::Unsupported},
-    {With(
-         "compression_4", [](BmpFixture& f) { f.compression = 4; }, kInvalid),
-     BitmapRefusal::Unsupported},
-    {With(
-         "top_down_rle8",
-         [](BmpFixture& f) {
-             f.compression = 1;
-             f.height = -2;
-         },
-         kInvalid),
-     BitmapRefusal::Unsupported},
-    {With(
-         "masks_overlap",
-         [](BmpFixture& f) {
-             f.bitsPerPixel = 16;
-             f.compression = 3;
-             f.masks = {0xF800, 0x0FE0, 0x001F};
-         },
-         kInvalid),
-     BitmapRefusal::Unsupported},
-    {With(
-         "raster_over_1_GiB",
-         [](BmpFixture& f) {
-             f.bitsPerPixel = 24;
-             f.width = 20000;
-             f.height = 20000;
-         },
-         kNoMemory),
-     BitmapRefusal::TooLarge},
-    {With(
-         "width_INT_MAX", [](BmpFixture& f) { f.width = INT_MAX; }, kNoMemory),
-     BitmapRefusal::TooLarge},
-};
-
 void PrintTo(const ReasonCase& c, std::ostream* out) {
-    *out << c.file.name;
+    *out << c.refusal;
 }
+
+const ReasonCase kReasons[] = {
+    {"thirteen_bytes", BitmapRefusal::Truncated},
+    {"ends_inside_40_byte_header", BitmapRefusal::Truncated},
+    {"ends_inside_masks", BitmapRefusal::Truncated},
+    {"ends_inside_second_table_entry", BitmapRefusal::Truncated},
+    {"header_size_beyond_file", BitmapRefusal::Truncated},
+    {"not_BM", BitmapRefusal::NotABitmap},
+    {"header_size_16", BitmapRefusal::InvalidHeader},
+    {"planes_2", BitmapRefusal::InvalidHeader},
+    {"colour_count_257", BitmapRefusal::InvalidHeader},
+    {"width_0", BitmapRefusal::InvalidHeader},
+    {"image_size_beyond_raster", BitmapRefusal::InvalidHeader},
+    {"bpp_2", BitmapRefusal::Unsupported},
+    {"compression_4", BitmapRefusal::Unsupported},
+    {"top_down_rle8", BitmapRefusal::Unsupported},
+    {"masks_overlap", BitmapRefusal::Unsupported},
+    {"raster_over_1_GiB", BitmapRefusal::TooLarge},
+    {"width_INT_MAX", BitmapRefusal::TooLarge},
+};
 
 class WrongRefusalReason : public testing::TestWithParam<ReasonCase> {};
 
 TEST_P(WrongRefusalReason, RefusedForTheReason) {
-    const std::vector<std::uint8_t> bytes = GetParam().file.bytes();
+    const std::string name = GetParam().refusal;
+    const auto refusal = std::find_if(std::begin(kRefusals), std::end(kRefusals),
+                                      [&name](const Refusal& r) { return r.name == name; });
+    ASSERT_NE(refusal, std::end(kRefusals));
     try {
-        ReadBitmapFile(bytes);
+        ReadBitmapFile(refusal->bytes());
         FAIL() << "loaded";
-    } catch (const BitmapRefused& refusal) {
-        EXPECT_EQ(refusal.Reason(), GetParam().reason);
-        EXPECT_STREQ(refusal.what(), GetParam().file.message);
+    } catch (const BitmapRefused& refused) {
+        EXPECT_EQ(refused.Reason(), GetParam().reason);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusalReason, testing::ValuesIn(kReasons),
-                         [](const auto& p) { return std::string(p.param.file.name); });
+                         [](const auto& p) { return std::string(p.param.refusal); });
 
 TEST(EveryShortFileRefused, OneToThirteenBytes) {
     const std::vector<std::uint8_t> bytes = Valid().Bytes();
