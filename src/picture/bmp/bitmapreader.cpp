@@ -102,7 +102,7 @@ PixelFormat RasterFormatOf(const BitmapHeader& header) {
     if (info.compression == kCompressionBitFields) {
         format.masks = {info.masks[0], info.masks[1], info.masks[2]};
     } else if (info.bitsPerPixel == 16) {
-        format.masks = {0x7C00, 0x03E0, 0x001F};
+        format.masks = {kRedMask555, kGreenMask555, kBlueMask555};
     }
     // Kept also beside 16-, 24- and 32-bit pixels, as the palette of such a raster.
     format.table = header.table;

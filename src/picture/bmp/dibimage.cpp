@@ -61,7 +61,7 @@ std::array<std::uint32_t, 4> MasksOf(const InfoHeader& header) {
         return header.masks;
     }
     if (header.bitsPerPixel == 16) {
-        return {0x7C00, 0x03E0, 0x001F, 0};
+        return {kRedMask555, kGreenMask555, kBlueMask555, 0};
     }
     if (header.bitsPerPixel == 32) {
         return {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};

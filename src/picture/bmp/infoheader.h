@@ -43,6 +43,11 @@ inline constexpr std::uint32_t kCompressionRle8 = 1;
 inline constexpr std::uint32_t kCompressionRle4 = 2;
 inline constexpr std::uint32_t kCompressionBitFields = 3;
 
+// Red, green and blue of 16-bit pixels without bit fields: five bits each.
+inline constexpr std::uint32_t kRedMask555 = 0x7C00;
+inline constexpr std::uint32_t kGreenMask555 = 0x03E0;
+inline constexpr std::uint32_t kBlueMask555 = 0x001F;
+
 // The fields of a bitmap info header as stored. What each reader accepts is
 // its own rule; this only reads.
 struct InfoHeader {
