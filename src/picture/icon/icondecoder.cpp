@@ -2,6 +2,7 @@
 
 #include "picture/core/recordbytes.h"
 #include "picture/icon/decodeallowance.h"
+#include "picture/icon/icondirectory.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,13 +12,6 @@
 namespace quorvel {
 
 namespace {
-
-constexpr std::size_t kDirectoryHeaderSize = 6;
-constexpr std::size_t kDirectoryEntrySize = 16;
-// Fields of the directory header and of an entry.
-constexpr std::size_t kImageCountAt = 4;
-constexpr std::size_t kEntryLengthAt = 8;
-constexpr std::size_t kEntryOffsetAt = 12;
 
 struct Candidate {
     IconImageInfo info;
@@ -33,15 +27,15 @@ int DistanceFromSize(const IconImageInfo& info, int size) {
 // points at the same bytes as one before it adds nothing.
 std::vector<Candidate> Candidates(RecordBytes file) {
     std::vector<Candidate> candidates;
-    const std::size_t count = file.U16(kImageCountAt);
+    const std::size_t count = file.U16(kIconImageCountAt);
     std::unordered_set<std::uint64_t> seen(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = kDirectoryHeaderSize + i * kDirectoryEntrySize;
-        if (!file.Has(entry, kDirectoryEntrySize)) {
+        const std::size_t entry = kIconHeaderSize + i * kIconEntrySize;
+        if (!file.Has(entry, kIconEntrySize)) {
             break;
         }
-        const std::uint32_t length = file.U32(entry + kEntryLengthAt);
-        const std::uint32_t offset = file.U32(entry + kEntryOffsetAt);
+        const std::uint32_t length = file.U32(entry + kIconEntryLengthAt);
+        const std::uint32_t offset = file.U32(entry + kIconEntryOffsetAt);
         if (!file.Has(offset, length) ||
             !seen.insert(std::uint64_t{offset} << 32 | length).second) {
             continue;

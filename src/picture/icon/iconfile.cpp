@@ -4,19 +4,10 @@
 #include "picture/core/picturemessages.h"
 #include "picture/core/recordbytes.h"
 #include "picture/icon/icondecoder.h"
+#include "picture/icon/icondirectory.h"
 #include "picture/icon/iconpicture.h"
 
 namespace quorvel {
-namespace {
-
-constexpr std::size_t kHeaderSize = 6;
-constexpr std::size_t kTypeAt = 2;
-// A file of type 0 shows the desktop's generic application icon; one of
-// type 1 lists images.
-constexpr std::uint16_t kGenericIconType = 0;
-constexpr std::uint16_t kImagesType = 1;
-
-} // namespace
 
 // Only the 6-byte header (reserved, type, image count) is judged as the file
 // is read. The image of a type 1 file is chosen and decoded here as well,
@@ -25,13 +16,13 @@ constexpr std::uint16_t kImagesType = 1;
 // its previous picture.
 std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
     const RecordBytes file(bytes);
-    if (!file.Has(0, kHeaderSize)) {
+    if (!file.Has(0, kIconHeaderSize)) {
         throw Failure(kReadErrorMessage);
     }
-    switch (file.U16(kTypeAt)) {
+    switch (file.U16(kIconTypeAt)) {
     case kGenericIconType:
         return std::make_unique<IconPicture>(QImage());
-    case kImagesType: {
+    case kImagesIconType: {
         QImage chosen = DecodeBestIconImage(bytes, kStandardIconSize);
         if (chosen.isNull()) {
             throw Failure(kNoSystemResourcesMessage);
