@@ -1,9 +1,7 @@
 #include "picture/bmp/bitmapheader.h"
 
-#include "numtext/failure.h"
+#include "picture/bmp/bitmaprefusal.h"
 #include "picture/core/bytesource.h"
-#include "picture/core/picturemessages.h"
-#include "picture/core/recordbytes.h"
 
 #include <algorithm>
 #include <span>
@@ -11,68 +9,78 @@
 namespace quorvel {
 namespace {
 
-constexpr std::uint32_t kCoreHeaderSize = 12;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-// Headers from this size on (the 52-byte form and every later one) carry the
-// red, green and blue masks at offset 40.
-constexpr std::uint32_t kMasksInsideFrom = 52;
-// The fields of the longest known header; a longer header's tail is passed over.
-constexpr std::uint32_t kKnownFieldsSize = 124;
+constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kTableRoom = 256;
 constexpr std::uint32_t kTableRoomBesideMasks = kTableRoom - 3;
+constexpr std::size_t kTableEntrySize = 4;
+constexpr std::size_t kCoreTableEntrySize = 3;
 
-// The four 16-bit fields of the 12-byte form; the rest stays 0 as in a
-// 40-byte header with no compression, no image size and no colour count.
-void ReadCoreFields(ByteSource& source, BitmapHeader& header) {
-    std::array<std::uint8_t, kCoreHeaderSize - 4> fields{};
-    source.ReadExactly(fields);
-    header.width = LittleEndian16(&fields[0]);
-    header.height = LittleEndian16(&fields[2]);
-    header.planes = LittleEndian16(&fields[4]);
-    header.bitsPerPixel = LittleEndian16(&fields[6]);
+// Fills `into` from the file; the file ending first is a refusal, a device
+// error a failure of its own.
+void ReadOrRefuse(ByteSource& source, std::span<std::uint8_t> into) {
+    if (into.size() > source.Remaining()) {
+        throw BitmapRefused(BitmapRefusal::Truncated);
+    }
+    source.ReadExactly(into);
 }
 
-// Returns the colour-count field.
-std::uint32_t ReadInfoFields(ByteSource& source, BitmapHeader& header) {
-    std::uint64_t rest = header.infoSize - 4;
-    if (rest > source.Remaining()) {
-        throw Failure(kReadErrorMessage);
+void ReadFileHeader(ByteSource& source) {
+    std::array<std::uint8_t, kFileHeaderSize> fileHeader{};
+    ReadOrRefuse(source, fileHeader);
+    if (fileHeader[0] != 'B' || fileHeader[1] != 'M') {
+        throw BitmapRefused(BitmapRefusal::NotABitmap);
     }
-    // Offsets below are those of the header minus its 4-byte size field.
-    std::array<std::uint8_t, kKnownFieldsSize - 4> fields{};
-    std::span<std::uint8_t> known(fields.data(), std::min<std::uint64_t>(fields.size(), rest));
+}
+
+// The info header's known fields into `bytes`, from its size field on.
+void ReadInfoBytes(ByteSource& source, std::array<std::uint8_t, kKnownFieldsSize>& bytes) {
+    const std::span<std::uint8_t> all(bytes);
+    ReadOrRefuse(source, all.first(4));
+    const std::uint32_t size = RecordBytes(all).U32(kInfoSizeAt);
+    if (size == kCoreHeaderSize) {
+        ReadOrRefuse(source, all.subspan(4, kCoreHeaderSize - 4));
+        return;
+    }
+    if (size < kInfoHeaderSize) {
+        throw BitmapRefused(BitmapRefusal::InvalidHeader);
+    }
+    const std::uint64_t rest = size - 4;
+    if (rest > source.Remaining()) {
+        throw BitmapRefused(BitmapRefusal::Truncated);
+    }
+    const std::span<std::uint8_t> known =
+        all.subspan(4, std::min<std::uint64_t>(rest, all.size() - 4));
     source.ReadExactly(known);
     source.Skip(rest - known.size());
+}
 
-    header.width = static_cast<std::int32_t>(LittleEndian32(&fields[0]));
-    header.height = static_cast<std::int32_t>(LittleEndian32(&fields[4]));
-    header.planes = LittleEndian16(&fields[8]);
-    header.bitsPerPixel = LittleEndian16(&fields[10]);
-    header.compression = LittleEndian32(&fields[12]);
-    header.imageSize = LittleEndian32(&fields[16]);
-    if (header.infoSize >= kMasksInsideFrom) {
-        header.hasMasks = true;
-        header.masks = {LittleEndian32(&fields[36]), LittleEndian32(&fields[40]),
-                        LittleEndian32(&fields[44])};
+// The table's length: the header's colour count, or all the depth can index.
+std::uint32_t TableLength(const InfoHeader& info) {
+    if (info.colourCount != 0 || info.bitsPerPixel > 8) {
+        return info.colourCount;
     }
-    return LittleEndian32(&fields[28]);
+    switch (info.bitsPerPixel) {
+    case 1:
+    case 4:
+    case 8:
+        return 1u << info.bitsPerPixel;
+    default:
+        return 0;
+    }
 }
 
-void ReadMasks(ByteSource& source, BitmapHeader& header) {
-    std::array<std::uint8_t, 12> masks{};
-    source.ReadExactly(masks);
-    header.hasMasks = true;
-    header.masks = {LittleEndian32(&masks[0]), LittleEndian32(&masks[4]),
-                    LittleEndian32(&masks[8])};
-}
-
-void ReadTable(ByteSource& source, BitmapHeader& header, std::uint32_t count,
-               std::size_t entrySize) {
-    std::array<std::uint8_t, kTableRoom * 4> entries{};
-    source.ReadExactly(std::span(entries.data(), count * entrySize));
+void ReadTable(ByteSource& source, BitmapHeader& header) {
+    const std::uint32_t count = TableLength(header.info);
+    if (count > (header.info.MasksFollow() ? kTableRoomBesideMasks : kTableRoom)) {
+        throw BitmapRefused(BitmapRefusal::InvalidHeader);
+    }
+    const std::size_t entrySize =
+        header.info.size == kCoreHeaderSize ? kCoreTableEntrySize : kTableEntrySize;
+    std::array<std::uint8_t, kTableRoom * kTableEntrySize> entries{};
+    const std::span<std::uint8_t> stored(entries.data(), count * entrySize);
+    ReadOrRefuse(source, stored);
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::uint8_t* entry = &entries[i * entrySize];
-        header.table[i] = std::uint32_t{entry[2]} << 16 | std::uint32_t{entry[1]} << 8 | entry[0];
+        header.table[i] = RecordBytes(stored).U24(i * entrySize);
     }
     header.tableSize = static_cast<int>(count);
 }
@@ -80,57 +88,21 @@ void ReadTable(ByteSource& source, BitmapHeader& header, std::uint32_t count,
 } // namespace
 
 BitmapHeader ReadBitmapHeader(ByteSource& source) {
-    std::array<std::uint8_t, 14> fileHeader{};
-    source.ReadExactly(fileHeader);
-    if (fileHeader[0] != 'B' || fileHeader[1] != 'M') {
-        throw Failure(kInvalidBitmapMessage);
-    }
-
+    ReadFileHeader(source);
+    std::array<std::uint8_t, kKnownFieldsSize> bytes{};
+    ReadInfoBytes(source, bytes);
     BitmapHeader header;
-    std::array<std::uint8_t, 4> infoSize{};
-    source.ReadExactly(infoSize);
-    header.infoSize = LittleEndian32(infoSize.data());
-    std::uint32_t colourCount = 0;
-    std::size_t entrySize = 4;
-    if (header.infoSize == kCoreHeaderSize) {
-        ReadCoreFields(source, header);
-        entrySize = 3;
-    } else if (header.infoSize < kInfoHeaderSize) {
-        throw Failure(kInvalidBitmapMessage);
-    } else {
-        colourCount = ReadInfoFields(source, header);
+    header.info = ParseInfoHeader(RecordBytes(bytes));
+    if (header.info.planes != 1) {
+        throw BitmapRefused(BitmapRefusal::InvalidHeader);
     }
-
-    if (header.planes != 1) {
-        throw Failure(kInvalidBitmapMessage);
+    if (header.info.MasksFollow()) {
+        // Read into their place behind the 40-byte header, where they parse as inside.
+        ReadOrRefuse(source, std::span(bytes).subspan(kInfoHeaderSize, kMasksAfterSize));
+        header.info = ParseInfoHeader(RecordBytes(bytes));
     }
-
-    bool masksFollow = header.infoSize == kInfoHeaderSize &&
-                       (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) &&
-                       header.compression == kCompressionBitFields;
-    if (masksFollow) {
-        ReadMasks(source, header);
-    }
-
-    if (colourCount == 0 && header.bitsPerPixel <= 8) {
-        switch (header.bitsPerPixel) {
-        case 1:
-            colourCount = 2;
-            break;
-        case 4:
-            colourCount = 16;
-            break;
-        case 8:
-            colourCount = 256;
-            break;
-        default:
-            break;
-        }
-    }
-    if (colourCount > (masksFollow ? kTableRoomBesideMasks : kTableRoom)) {
-        throw Failure(kInvalidBitmapMessage);
-    }
-    ReadTable(source, header, colourCount, entrySize);
+    header.hasMasks = header.info.MasksInside() || header.info.MasksFollow();
+    ReadTable(source, header);
     return header;
 }
 

@@ -1,17 +1,17 @@
 #include "picture/bmp/bitmapreader.h"
 
-#include "numtext/failure.h"
 #include "picture/bmp/bitmapheader.h"
+#include "picture/bmp/bitmaprefusal.h"
 #include "picture/bmp/rleexpand.h"
 #include "picture/core/bytesource.h"
 #include "picture/core/picture.h"
-#include "picture/core/picturemessages.h"
 #include "picture/raster/raster.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <span>
 #include <vector>
 
 namespace quorvel {
@@ -21,10 +21,11 @@ bool IsRle(std::uint32_t compression) {
     return compression == kCompressionRle8 || compression == kCompressionRle4;
 }
 
-bool MasksUsable(const std::array<std::uint32_t, 3>& masks, int bitsPerPixel) {
-    const std::uint64_t pixelBits = (std::uint64_t{1} << bitsPerPixel) - 1;
+// The red, green and blue masks; the alpha mask plays no part in a raster.
+bool MasksUsable(const InfoHeader& info) {
+    const std::uint64_t pixelBits = (std::uint64_t{1} << info.bitsPerPixel) - 1;
     std::uint32_t seen = 0;
-    for (std::uint32_t mask : masks) {
+    for (std::uint32_t mask : std::span(info.masks).first<3>()) {
         MaskShape shape = ShapeOfMask(mask);
         bool contiguous = mask == 0 || ((std::uint64_t{mask} >> shape.shift) + 1 ==
                                         std::uint64_t{1} << shape.bits);
@@ -38,9 +39,10 @@ bool MasksUsable(const std::array<std::uint32_t, 3>& masks, int bitsPerPixel) {
 
 // Whether the depth and compression have a raster form.
 bool HasRasterForm(const BitmapHeader& header) {
-    switch (header.compression) {
+    const InfoHeader& info = header.info;
+    switch (info.compression) {
     case kCompressionNone:
-        switch (header.bitsPerPixel) {
+        switch (info.bitsPerPixel) {
         case 1:
         case 4:
         case 8:
@@ -52,12 +54,12 @@ bool HasRasterForm(const BitmapHeader& header) {
             return false;
         }
     case kCompressionRle8:
-        return header.bitsPerPixel == 8;
+        return info.bitsPerPixel == 8;
     case kCompressionRle4:
-        return header.bitsPerPixel == 4;
+        return info.bitsPerPixel == 4;
     case kCompressionBitFields:
-        return (header.bitsPerPixel == 16 || header.bitsPerPixel == 32) && header.hasMasks &&
-               MasksUsable(header.masks, header.bitsPerPixel);
+        return (info.bitsPerPixel == 16 || info.bitsPerPixel == 32) && header.hasMasks &&
+               MasksUsable(info);
     default:
         return false;
     }
@@ -70,31 +72,37 @@ bool WithinLimit(std::uint64_t a, std::uint64_t b) {
 // The raster the header asks for, or the refusal of its creation. Also
 // refused: run-length-encoded data stored top row first, which has no raster form.
 PixelFormat RasterFormatOf(const BitmapHeader& header) {
-    if (!HasRasterForm(header) || header.width <= 0 || header.height == 0 ||
-        (IsRle(header.compression) && header.height < 0)) {
-        throw Failure(kInvalidBitmapMessage);
+    const InfoHeader& info = header.info;
+    if (!HasRasterForm(header)) {
+        throw BitmapRefused(BitmapRefusal::Unsupported);
     }
-    const auto width = static_cast<std::uint32_t>(header.width);
-    const auto height = static_cast<std::uint64_t>(std::abs(std::int64_t{header.height}));
+    if (info.width <= 0 || info.height == 0) {
+        throw BitmapRefused(BitmapRefusal::InvalidHeader);
+    }
+    if (IsRle(info.compression) && info.height < 0) {
+        throw BitmapRefused(BitmapRefusal::Unsupported);
+    }
+    const auto width = static_cast<std::uint32_t>(info.width);
+    const auto height = static_cast<std::uint64_t>(std::abs(std::int64_t{info.height}));
     // The raster and its display copy of 4 bytes a pixel must both fit.
-    const std::uint64_t ownRow = RowBytes(width, header.bitsPerPixel);
+    const std::uint64_t ownRow = RowBytes(width, info.bitsPerPixel);
     if (!WithinLimit(ownRow, height) || !WithinLimit(std::uint64_t{width} * 4, height)) {
-        throw Failure(kOutOfMemoryMessage);
+        throw BitmapRefused(BitmapRefusal::TooLarge);
     }
 
-    if (IsRle(header.compression)) {
+    if (IsRle(info.compression)) {
         return DisplayFormat(static_cast<int>(width), static_cast<int>(height));
     }
     PixelFormat format;
     format.width = static_cast<int>(width);
     format.height = static_cast<int>(height);
-    format.bitsPerPixel = header.bitsPerPixel;
-    format.topDown = header.height < 0;
+    format.bitsPerPixel = info.bitsPerPixel;
+    format.topDown = info.height < 0;
     format.stride = static_cast<std::size_t>(ownRow);
-    if (header.compression == kCompressionBitFields) {
-        format.masks = header.masks;
-    } else if (header.bitsPerPixel == 16) {
-        format.masks = {0x7C00, 0x03E0, 0x001F};
+    if (info.compression == kCompressionBitFields) {
+        format.masks = {info.masks[0], info.masks[1], info.masks[2]};
+    } else if (info.bitsPerPixel == 16) {
+        format.masks = {kRedMask555, kGreenMask555, kBlueMask555};
     }
     // Kept also beside 16-, 24- and 32-bit pixels, as the palette of such a raster.
     format.table = header.table;
@@ -107,20 +115,23 @@ PixelMemory& TargetMemory(PixelMemory* reusable, std::size_t size, PixelMemory& 
     if (reusable != nullptr && size != 0 && reusable->Size() == size) {
         return *reusable;
     }
-    fresh = PixelMemory(size);
+    fresh = PixelMemory::TryAllocate(size);
+    if (fresh.Size() == 0) {
+        throw BitmapRefused(BitmapRefusal::OutOfMemory);
+    }
     return fresh;
 }
 
 std::vector<std::uint8_t> ReadCompressed(ByteSource& source, std::uint64_t length) {
     const std::uint64_t taken = std::min(length, source.Remaining());
     if (taken > kPixelMemoryLimit) {
-        throw Failure(kOutOfMemoryMessage);
+        throw BitmapRefused(BitmapRefusal::TooLarge);
     }
     std::vector<std::uint8_t> data;
     try {
         data.resize(static_cast<std::size_t>(taken));
     } catch (const std::bad_alloc&) {
-        throw Failure(kOutOfMemoryMessage);
+        throw BitmapRefused(BitmapRefusal::OutOfMemory);
     }
     data.resize(source.ReadUpTo(data));
     return data;
@@ -138,26 +149,27 @@ std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable) {
 
     // The pixel data starts right here, whatever the file header's offset
     // field says. Its length when the header leaves it open:
-    std::uint64_t length = header.imageSize;
+    std::uint64_t length = header.info.imageSize;
     if (length == 0) {
-        length = RowBytes(static_cast<std::uint32_t>(header.width), header.bitsPerPixel) *
+        length = RowBytes(static_cast<std::uint32_t>(header.info.width), header.info.bitsPerPixel) *
                  static_cast<std::uint64_t>(format.height);
     }
 
     PixelMemory fresh;
-    if (IsRle(header.compression)) {
+    if (IsRle(header.info.compression)) {
         const std::vector<std::uint8_t> data = ReadCompressed(source, length);
         PixelMemory& target = TargetMemory(reusable, size, fresh);
         if (&target != &fresh) {
             std::memset(target.Data(), 0, size);
         }
-        ExpandRle(data, header.bitsPerPixel, header.table, header.tableSize, format, target.Data());
+        ExpandRle(data, header.info.bitsPerPixel, header.table, header.tableSize, format,
+                  target.Data());
         return std::make_unique<Raster>(format, std::move(target));
     }
 
     // A length beyond the raster would copy past its memory.
     if (length > size) {
-        throw Failure(kInvalidBitmapMessage);
+        throw BitmapRefused(BitmapRefusal::InvalidHeader);
     }
     PixelMemory& target = TargetMemory(reusable, size, fresh);
     const std::size_t got =

@@ -1,5 +1,9 @@
 #include "picture/bmp/dibimage.h"
 
+#include "picture/bmp/infoheader.h"
+#include "picture/raster/pixelformat.h"
+
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -7,8 +11,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr std::uint32_t kUncompressed = 0;
-constexpr std::uint32_t kBitFields = 3;
 constexpr int kMaxEmbeddedSide = 1 << 15;
 constexpr std::int64_t kMaxEmbeddedPixels = std::int64_t{1} << 26;
 
@@ -35,18 +37,47 @@ private:
     std::uint32_t max_ = 0;
 };
 
+// Uncompressed rows of 1, 4, 8 or 24 bits, or 16 or 32 bits, with or without bit fields.
+bool Decodable(const InfoHeader& header) {
+    switch (header.bitsPerPixel) {
+    case 1:
+    case 4:
+    case 8:
+    case 24:
+        return header.compression == kCompressionNone;
+    case 16:
+    case 32:
+        return header.compression == kCompressionNone ||
+               header.compression == kCompressionBitFields;
+    default:
+        return false;
+    }
+}
+
+// Red, green, blue and alpha: the header's bit fields, or the fixed layouts
+// of 16-bit (5 bits a channel) and 32-bit pixels.
+std::array<std::uint32_t, 4> MasksOf(const InfoHeader& header) {
+    if (header.compression == kCompressionBitFields) {
+        return header.masks;
+    }
+    if (header.bitsPerPixel == 16) {
+        return {kRedMask555, kGreenMask555, kBlueMask555, 0};
+    }
+    if (header.bitsPerPixel == 32) {
+        return {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000};
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<DibLayout> ReadDibLayout(RecordBytes info, bool iconForm, int maxSide) {
-    DibLayout dib{};
-    const std::size_t headerSize = info.U32(0);
-    if (headerSize < 40 || !info.Has(0, headerSize)) {
+    const InfoHeader header = ParseInfoHeader(info);
+    if (header.size < kInfoHeaderSize || !info.Has(0, header.size) || !Decodable(header)) {
         return std::nullopt;
     }
-    const std::int64_t width = info.I32(4);
-    std::int64_t height = info.I32(8);
-    dib.bitsPerPixel = info.U16(14);
-    const std::uint32_t compression = info.U32(16);
+    DibLayout dib{};
+    std::int64_t height = header.height;
     dib.topDown = height < 0 && !iconForm;
     if (dib.topDown) {
         height = -height;
@@ -54,60 +85,24 @@ std::optional<DibLayout> ReadDibLayout(RecordBytes info, bool iconForm, int maxS
     if (iconForm) {
         height /= 2;
     }
-    if (width < 1 || width > maxSide || height < 1 || height > maxSide) {
+    if (header.width < 1 || header.width > maxSide || height < 1 || height > maxSide) {
         return std::nullopt;
     }
-    dib.width = static_cast<int>(width);
+    dib.width = header.width;
     dib.height = static_cast<int>(height);
-    switch (dib.bitsPerPixel) {
-    case 1:
-    case 4:
-    case 8:
-    case 24:
-        if (compression != kUncompressed) {
-            return std::nullopt;
-        }
-        break;
-    case 16:
-    case 32:
-        if (compression != kUncompressed && compression != kBitFields) {
-            return std::nullopt;
-        }
-        break;
-    default:
-        return std::nullopt;
-    }
+    dib.bitsPerPixel = header.bitsPerPixel;
     if (dib.bitsPerPixel <= 8) {
         const std::size_t most = std::size_t{1} << dib.bitsPerPixel;
-        const std::uint32_t used = info.U32(32);
-        dib.paletteCount = used == 0 ? most : used;
+        dib.paletteCount = header.colourCount == 0 ? most : header.colourCount;
         if (dib.paletteCount > most) {
             return std::nullopt;
         }
     }
-    if (dib.bitsPerPixel == 16) {
-        dib.masks[0] = 0x7C00;
-        dib.masks[1] = 0x03E0;
-        dib.masks[2] = 0x001F;
-    } else if (dib.bitsPerPixel == 32) {
-        dib.masks[0] = 0x00FF0000;
-        dib.masks[1] = 0x0000FF00;
-        dib.masks[2] = 0x000000FF;
-        dib.masks[3] = 0xFF000000;
-    }
-    const bool masksFollow = compression == kBitFields && headerSize == 40;
-    if (compression == kBitFields) {
-        // Right after a 40-byte header, or inside the longer ones at the same place.
-        dib.masks[0] = info.U32(40);
-        dib.masks[1] = info.U32(44);
-        dib.masks[2] = info.U32(48);
-        dib.masks[3] = headerSize >= 56 ? info.U32(52) : 0;
-    }
-    dib.paletteOffset = headerSize + (masksFollow ? 12 : 0);
+    dib.masks = MasksOf(header);
+    dib.paletteOffset = header.TableOffset();
     dib.infoSize = dib.paletteOffset + 4 * dib.paletteCount;
     dib.rowStride =
-        (static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.bitsPerPixel) + 31) /
-        32 * 4;
+        static_cast<std::size_t>(RowBytes(static_cast<std::uint32_t>(dib.width), dib.bitsPerPixel));
     return dib;
 }
 
@@ -121,7 +116,7 @@ QImage DecodeDibRows(const DibLayout& dib, RecordBytes info, RecordBytes rows, b
     std::vector<QRgb> palette(dib.paletteCount);
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const std::size_t at = dib.paletteOffset + 4 * i;
-        palette[i] = qRgb(info.U8(at + 2), info.U8(at + 1), info.U8(at));
+        palette[i] = 0xFF000000 | info.U24(at);
     }
     const Channel red(dib.masks[0]), green(dib.masks[1]), blue(dib.masks[2]), alpha(dib.masks[3]);
 
@@ -183,7 +178,7 @@ QImage DecodeOpaqueDib(RecordBytes packed) {
 }
 
 QRectF SourceInDibRows(RecordBytes info, const QImage& bitmap, QRectF source) {
-    if (info.I32(8) < 0) {
+    if (info.I32(kInfoHeightAt) < 0) {
         return source;
     }
     const QRectF upright = source.normalized();

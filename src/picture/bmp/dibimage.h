@@ -3,6 +3,7 @@
 #include "picture/core/recordbytes.h"
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -16,7 +17,7 @@ struct DibLayout {
     int height;
     bool topDown;
     int bitsPerPixel;
-    std::uint32_t masks[4]; // red, green, blue, alpha
+    std::array<std::uint32_t, 4> masks; // red, green, blue, alpha
     std::size_t paletteOffset;
     std::size_t paletteCount;
     std::size_t infoSize;  // header, masks and colour table

@@ -31,6 +31,47 @@ private:
     std::uint8_t* pixels_;
 };
 
+// The n-th pixel's table index in a run (one byte repeated) or in literal bytes.
+unsigned IndexOf(const std::uint8_t* bytes, std::int64_t n, bool repeat, bool fourBit) {
+    if (!fourBit) {
+        return repeat ? bytes[0] : bytes[n];
+    }
+    const std::uint8_t byte = repeat ? bytes[0] : bytes[n / 2];
+    return n % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+
+// Where the expansion stands: the next pixel and the next byte of data.
+struct RlePosition {
+    std::int64_t x = 0;
+    std::int64_t row = 0;
+    std::size_t at = 0;
+};
+
+// `count` literal pixels at the data's position, padded to a 16-bit
+// boundary. False where the data ends inside them.
+bool PutLiterals(std::span<const std::uint8_t> data, unsigned count, bool fourBit,
+                 RowWriter& writer, RlePosition& position) {
+    const std::size_t bytes = fourBit ? (count + 1) / 2 : count;
+    const std::size_t present = std::min(bytes, data.size() - position.at);
+    const std::int64_t pixelsPresent =
+        fourBit ? std::min<std::int64_t>(count, 2 * static_cast<std::int64_t>(present))
+                : static_cast<std::int64_t>(present);
+    for (std::int64_t n = 0; n < pixelsPresent; ++n) {
+        writer.Put(position.x + n, position.row, IndexOf(&data[position.at], n, false, fourBit));
+    }
+    if (present < bytes) {
+        return false;
+    }
+    position.x += count;
+    position.at += bytes + bytes % 2;
+    return true;
+}
+
+// Escape codes after a zero count.
+constexpr std::uint8_t kEndOfLine = 0;
+constexpr std::uint8_t kEndOfPicture = 1;
+constexpr std::uint8_t kDelta = 2; // then two bytes: move right, move up
+
 } // namespace
 
 void ExpandRle(std::span<const std::uint8_t> data, int bitsPerPixel,
@@ -38,62 +79,38 @@ void ExpandRle(std::span<const std::uint8_t> data, int bitsPerPixel,
                const PixelFormat& target, std::uint8_t* pixels) {
     RowWriter writer(table, tableSize, target, pixels);
     const bool fourBit = bitsPerPixel == 4;
-    // The n-th pixel of a run or of literal bytes.
-    auto indexOf = [fourBit](const std::uint8_t* bytes, std::int64_t n, bool repeat) -> unsigned {
-        if (!fourBit) {
-            return repeat ? bytes[0] : bytes[n];
-        }
-        std::uint8_t byte = repeat ? bytes[0] : bytes[n / 2];
-        return n % 2 == 0 ? byte >> 4 : byte & 0x0F;
-    };
-
-    std::int64_t x = 0;
-    std::int64_t row = 0;
-    std::size_t at = 0;
-    const std::size_t size = data.size();
-    while (at + 2 <= size && row < target.height) {
-        const std::uint8_t count = data[at];
-        const std::uint8_t code = data[at + 1];
-        at += 2;
+    RlePosition p;
+    while (p.at + 2 <= data.size() && p.row < target.height) {
+        const std::uint8_t count = data[p.at];
+        const std::uint8_t code = data[p.at + 1];
+        p.at += 2;
         if (count != 0) {
             for (std::int64_t n = 0; n < count; ++n) {
-                writer.Put(x + n, row, indexOf(&data[at - 1], n, true));
+                writer.Put(p.x + n, p.row, IndexOf(&data[p.at - 1], n, true, fourBit));
             }
-            x += count;
+            p.x += count;
             continue;
         }
         switch (code) {
-        case 0: // end of line
-            x = 0;
-            ++row;
+        case kEndOfLine:
+            p.x = 0;
+            ++p.row;
             break;
-        case 1: // end of picture
+        case kEndOfPicture:
             return;
-        case 2: // move right and up
-            if (at + 2 > size) {
+        case kDelta:
+            if (p.at + 2 > data.size()) {
                 return;
             }
-            x += data[at];
-            row += data[at + 1];
-            at += 2;
+            p.x += data[p.at];
+            p.row += data[p.at + 1];
+            p.at += 2;
             break;
-        default: { // `code` literal pixels, padded to a 16-bit boundary
-            const std::size_t bytes = fourBit ? (code + 1u) / 2 : code;
-            const std::size_t available = size - at;
-            const std::size_t present = bytes <= available ? bytes : available;
-            const std::int64_t pixelsPresent =
-                fourBit ? std::min<std::int64_t>(code, 2 * static_cast<std::int64_t>(present))
-                        : static_cast<std::int64_t>(present);
-            for (std::int64_t n = 0; n < pixelsPresent; ++n) {
-                writer.Put(x + n, row, indexOf(&data[at], n, false));
-            }
-            if (present < bytes) {
+        default:
+            if (!PutLiterals(data, code, fourBit, writer, p)) {
                 return;
             }
-            x += code;
-            at += bytes + bytes % 2;
             break;
-        }
         }
     }
 }

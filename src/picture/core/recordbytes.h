@@ -17,7 +17,8 @@ inline std::uint32_t LittleEndian32(const std::uint8_t* bytes) {
            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-// Little-endian fields of a file or record. Every read is bounds-checked:
+// Fields of a file or record, little-endian unless their name says
+// otherwise. Every read is bounds-checked:
 // a field that does not lie wholly inside the bytes reads as 0, so callers
 // check Has() where a missing field changes the meaning.
 class RecordBytes {
@@ -46,10 +47,26 @@ public:
         return Has(offset, 2) ? LittleEndian16(bytes_.data() + offset) : 0;
     }
     std::int16_t I16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
+    // Three bytes, as a colour table stores blue, green and red: 0x00RRGGBB.
+    std::uint32_t U24(std::size_t offset) const {
+        return Has(offset, 3) ? std::uint32_t{LittleEndian16(bytes_.data() + offset)} |
+                                    std::uint32_t{bytes_[offset + 2]} << 16
+                              : 0;
+    }
     std::uint32_t U32(std::size_t offset) const {
         return Has(offset, 4) ? LittleEndian32(bytes_.data() + offset) : 0;
     }
     std::int32_t I32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
+    // A 32-bit word stored most significant byte first, as PNG stores them.
+    std::uint32_t BigEndianU32(std::size_t offset) const {
+        if (!Has(offset, 4)) {
+            return 0;
+        }
+        const std::uint8_t* bytes = bytes_.data() + offset;
+        return static_cast<std::uint32_t>(bytes[0]) << 24 |
+               static_cast<std::uint32_t>(bytes[1]) << 16 |
+               static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
+    }
     // A 32-bit IEEE float, widened.
     double F32(std::size_t offset) const {
         std::uint32_t bits = U32(offset);

@@ -1,18 +1,17 @@
 #include "picture/icon/icondecoder.h"
 
 #include "picture/core/recordbytes.h"
-#include "picture/icon/iconimage.h"
+#include "picture/icon/decodeallowance.h"
+#include "picture/icon/icondirectory.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <unordered_set>
 #include <vector>
 
 namespace quorvel {
 
 namespace {
-
-constexpr std::size_t kDirectoryHeaderSize = 6;
-constexpr std::size_t kDirectoryEntrySize = 16;
 
 struct Candidate {
     IconImageInfo info;
@@ -24,18 +23,21 @@ int DistanceFromSize(const IconImageInfo& info, int size) {
 }
 
 // Entries whose image data lies wholly inside the file and whose own header
-// describes an image this decoder can read.
+// describes an image this decoder can read, each image once: an entry that
+// points at the same bytes as one before it adds nothing.
 std::vector<Candidate> Candidates(RecordBytes file) {
     std::vector<Candidate> candidates;
-    const std::size_t count = file.U16(4);
+    const std::size_t count = file.U16(kIconImageCountAt);
+    std::unordered_set<std::uint64_t> seen(count);
     for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t entry = kDirectoryHeaderSize + i * kDirectoryEntrySize;
-        if (!file.Has(entry, kDirectoryEntrySize)) {
+        const std::size_t entry = kIconHeaderSize + i * kIconEntrySize;
+        if (!file.Has(entry, kIconEntrySize)) {
             break;
         }
-        const std::size_t length = file.U32(entry + 8);
-        const std::size_t offset = file.U32(entry + 12);
-        if (!file.Has(offset, length)) {
+        const std::uint32_t length = file.U32(entry + kIconEntryLengthAt);
+        const std::uint32_t offset = file.U32(entry + kIconEntryOffsetAt);
+        if (!file.Has(offset, length) ||
+            !seen.insert(std::uint64_t{offset} << 32 | length).second) {
             continue;
         }
         RecordBytes data = file.Sub(offset, length);
@@ -48,7 +50,8 @@ std::vector<Candidate> Candidates(RecordBytes file) {
 
 } // namespace
 
-QImage DecodeBestIconImage(std::span<const std::uint8_t> file, int size) {
+QImage DecodeBestIconImage(std::span<const std::uint8_t> file, int size,
+                           const IconImageDecoder& decode) {
     std::vector<Candidate> candidates = Candidates(RecordBytes(file));
     std::stable_sort(candidates.begin(), candidates.end(),
                      [size](const Candidate& a, const Candidate& b) {
@@ -57,8 +60,17 @@ QImage DecodeBestIconImage(std::span<const std::uint8_t> file, int size) {
                          }
                          return DistanceFromSize(a.info, size) < DistanceFromSize(b.info, size);
                      });
+    DecodeAllowance allowance(file.size());
     for (const Candidate& candidate : candidates) {
-        QImage image = DecodeIconImage(candidate.data, candidate.info);
+        const auto pixels = static_cast<std::uint64_t>(candidate.info.width) *
+                            static_cast<std::uint64_t>(candidate.info.height);
+        if (!allowance.Take(pixels, candidate.data.Size())) {
+            // Stop rather than pass over it: a cheaper image further on would
+            // stand in for one that might have decoded, a choice the
+            // allowance should not make.
+            return {};
+        }
+        QImage image = decode(candidate.data, candidate.info);
         if (image.isNull()) {
             continue;
         }

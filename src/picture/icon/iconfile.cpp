@@ -4,6 +4,7 @@
 #include "picture/core/picturemessages.h"
 #include "picture/core/recordbytes.h"
 #include "picture/icon/icondecoder.h"
+#include "picture/icon/icondirectory.h"
 #include "picture/icon/iconpicture.h"
 
 namespace quorvel {
@@ -15,13 +16,13 @@ namespace quorvel {
 // its previous picture.
 std::unique_ptr<Picture> ReadIconFile(std::span<const std::uint8_t> bytes) {
     const RecordBytes file(bytes);
-    if (!file.Has(0, 6)) {
+    if (!file.Has(0, kIconHeaderSize)) {
         throw Failure(kReadErrorMessage);
     }
-    switch (file.U16(2)) {
-    case 0:
+    switch (file.U16(kIconTypeAt)) {
+    case kGenericIconType:
         return std::make_unique<IconPicture>(QImage());
-    case 1: {
+    case kImagesIconType: {
         QImage chosen = DecodeBestIconImage(bytes, kStandardIconSize);
         if (chosen.isNull()) {
             throw Failure(kNoSystemResourcesMessage);

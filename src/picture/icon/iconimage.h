@@ -7,6 +7,9 @@
 
 namespace quorvel {
 
+// Images with a longer side are passed over.
+inline constexpr int kLargestIconSide = 1024;
+
 // One image of an icon file, as its own header describes it.
 struct IconImageInfo {
     enum class Encoding { Png, Dib };
@@ -18,11 +21,12 @@ struct IconImageInfo {
 
 // The description of an image in PNG or in the bitmap form of icons (colour
 // pixels followed by a 1-bit transparency mask, height counted twice);
-// nothing for anything else or for sides beyond 1024 pixels.
+// nothing for anything else, for sides beyond 1024 pixels, for a PNG whose
+// header chunk is unsound and for a bitmap whose colour rows are not all there.
 std::optional<IconImageInfo> InspectIconImage(RecordBytes data);
 
 // The image's pixels with their transparency, ARGB; null when the data does
-// not hold the whole colour image.
+// not decode.
 QImage DecodeIconImage(RecordBytes data, const IconImageInfo& info);
 
 } // namespace quorvel

@@ -1,4 +1,5 @@
 #include "numtext/failure.h"
+#include "picture/bmp/bitmaprefusal.h"
 #include "picture/picture.h"
 #include "support/bmpfixture.h"
 
@@ -247,6 +248,55 @@ TEST_P(WrongRefusal, RefusedWithMessage) {
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusal, testing::ValuesIn(kRefusals),
                          [](const auto& p) { return std::string(p.param.name); });
+
+// The reason behind the message, which several reasons share, for
+// representative files of the table above.
+struct ReasonCase {
+    const char* refusal;
+    BitmapRefusal reason;
+};
+
+void PrintTo(const ReasonCase& c, std::ostream* out) {
+    *out << c.refusal;
+}
+
+const ReasonCase kReasons[] = {
+    {"thirteen_bytes", BitmapRefusal::Truncated},
+    {"ends_inside_40_byte_header", BitmapRefusal::Truncated},
+    {"ends_inside_masks", BitmapRefusal::Truncated},
+    {"ends_inside_second_table_entry", BitmapRefusal::Truncated},
+    {"header_size_beyond_file", BitmapRefusal::Truncated},
+    {"not_BM", BitmapRefusal::NotABitmap},
+    {"header_size_16", BitmapRefusal::InvalidHeader},
+    {"planes_2", BitmapRefusal::InvalidHeader},
+    {"colour_count_257", BitmapRefusal::InvalidHeader},
+    {"width_0", BitmapRefusal::InvalidHeader},
+    {"image_size_beyond_raster", BitmapRefusal::InvalidHeader},
+    {"bpp_2", BitmapRefusal::Unsupported},
+    {"compression_4", BitmapRefusal::Unsupported},
+    {"top_down_rle8", BitmapRefusal::Unsupported},
+    {"masks_overlap", BitmapRefusal::Unsupported},
+    {"raster_over_1_GiB", BitmapRefusal::TooLarge},
+    {"width_INT_MAX", BitmapRefusal::TooLarge},
+};
+
+class WrongRefusalReason : public testing::TestWithParam<ReasonCase> {};
+
+TEST_P(WrongRefusalReason, RefusedForTheReason) {
+    const std::string name = GetParam().refusal;
+    const auto refusal = std::find_if(std::begin(kRefusals), std::end(kRefusals),
+                                      [&name](const Refusal& r) { return r.name == name; });
+    ASSERT_NE(refusal, std::end(kRefusals));
+    try {
+        ReadBitmapFile(refusal->bytes());
+        FAIL() << "loaded";
+    } catch (const BitmapRefused& refused) {
+        EXPECT_EQ(refused.Reason(), GetParam().reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, WrongRefusalReason, testing::ValuesIn(kReasons),
+                         [](const auto& p) { return std::string(p.param.refusal); });
 
 TEST(EveryShortFileRefused, OneToThirteenBytes) {
     const std::vector<std::uint8_t> bytes = Valid().Bytes();
