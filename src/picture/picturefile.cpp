@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
-#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -93,17 +92,11 @@ std::size_t PictureFile::ReadUpTo(std::span<std::uint8_t> into) {
 }
 
 std::vector<std::uint8_t> PictureFile::ReadRest() {
-    if (remaining_ > kPixelMemoryLimit) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadAtMost(remaining_, kPixelMemoryLimit);
+    if (!bytes) {
         throw Failure(kOutOfMemoryMessage);
     }
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(remaining_));
-    } catch (const std::bad_alloc&) {
-        throw Failure(kOutOfMemoryMessage);
-    }
-    bytes.resize(ReadUpTo(bytes));
-    return bytes;
+    return std::move(*bytes);
 }
 
 void PictureFile::ConfirmUnchanged() const {

@@ -15,7 +15,7 @@ namespace {
 // The whole file read into a new picture, in memory no one else sees yet.
 std::unique_ptr<Picture> ReadPicture(PictureKind kind, PictureFile& file) {
     if (kind == PictureKind::Bitmap) {
-        std::unique_ptr<Raster> raster = ReadBitmap(file, nullptr);
+        std::unique_ptr<Raster> raster = ReadBitmap(file);
         file.ConfirmUnchanged();
         raster->TrackSource(file.Identity(), !file.RecentlyModified());
         return raster;

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 #include <span>
 #include <vector>
@@ -110,36 +109,30 @@ PixelFormat RasterFormatOf(const BitmapHeader& header) {
     return format;
 }
 
-// The memory the pixels go to: `reusable` when its size fits, else new.
-PixelMemory& TargetMemory(PixelMemory* reusable, std::size_t size, PixelMemory& fresh) {
-    if (reusable != nullptr && size != 0 && reusable->Size() == size) {
-        return *reusable;
-    }
-    fresh = PixelMemory::TryAllocate(size);
-    if (fresh.Size() == 0) {
+// Zero-filled pixel memory of its own, so that what is on screen is never
+// written before the whole file is in.
+PixelMemory NewPixelMemory(std::size_t size) {
+    PixelMemory memory = PixelMemory::TryAllocate(size);
+    if (size != 0 && memory.Size() == 0) {
         throw BitmapRefused(BitmapRefusal::OutOfMemory);
     }
-    return fresh;
+    return memory;
 }
 
 std::vector<std::uint8_t> ReadCompressed(ByteSource& source, std::uint64_t length) {
-    const std::uint64_t taken = std::min(length, source.Remaining());
-    if (taken > kPixelMemoryLimit) {
+    if (std::min(length, source.Remaining()) > kPixelMemoryLimit) {
         throw BitmapRefused(BitmapRefusal::TooLarge);
     }
-    std::vector<std::uint8_t> data;
-    try {
-        data.resize(static_cast<std::size_t>(taken));
-    } catch (const std::bad_alloc&) {
+    std::optional<std::vector<std::uint8_t>> data = source.ReadAtMost(length, kPixelMemoryLimit);
+    if (!data) {
         throw BitmapRefused(BitmapRefusal::OutOfMemory);
     }
-    data.resize(source.ReadUpTo(data));
-    return data;
+    return std::move(*data);
 }
 
 } // namespace
 
-std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable) {
+std::unique_ptr<Raster> ReadBitmap(ByteSource& source) {
     if (source.Remaining() == 0) {
         return std::make_unique<Raster>(DisplayFormat(0, 0), PixelMemory());
     }
@@ -155,13 +148,9 @@ std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable) {
                  static_cast<std::uint64_t>(format.height);
     }
 
-    PixelMemory fresh;
     if (IsRle(header.info.compression)) {
         const std::vector<std::uint8_t> data = ReadCompressed(source, length);
-        PixelMemory& target = TargetMemory(reusable, size, fresh);
-        if (&target != &fresh) {
-            std::memset(target.Data(), 0, size);
-        }
+        PixelMemory target = NewPixelMemory(size);
         ExpandRle(data, header.info.bitsPerPixel, header.table, header.tableSize, format,
                   target.Data());
         return std::make_unique<Raster>(format, std::move(target));
@@ -171,18 +160,14 @@ std::unique_ptr<Raster> ReadBitmap(ByteSource& source, PixelMemory* reusable) {
     if (length > size) {
         throw BitmapRefused(BitmapRefusal::InvalidHeader);
     }
-    PixelMemory& target = TargetMemory(reusable, size, fresh);
-    const std::size_t got =
-        source.ReadUpTo(std::span(target.Data(), static_cast<std::size_t>(length)));
-    if (&target != &fresh) {
-        std::memset(target.Data() + got, 0, size - got);
-    }
+    PixelMemory target = NewPixelMemory(size);
+    source.ReadUpTo(std::span(target.Data(), static_cast<std::size_t>(length)));
     return std::make_unique<Raster>(format, std::move(target));
 }
 
 std::unique_ptr<Picture> ReadBitmapFile(std::span<const std::uint8_t> bytes) {
     SpanSource source(bytes);
-    return ReadBitmap(source, nullptr);
+    return ReadBitmap(source);
 }
 
 } // namespace quorvel

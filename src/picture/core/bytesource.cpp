@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace quorvel {
 
@@ -12,6 +13,22 @@ void ByteSource::ReadExactly(std::span<std::uint8_t> into) {
     if (into.size() > Remaining() || ReadUpTo(into) != into.size()) {
         throw Failure(kReadErrorMessage);
     }
+}
+
+std::optional<std::vector<std::uint8_t>> ByteSource::ReadAtMost(std::uint64_t length,
+                                                                std::uint64_t limit) {
+    const std::uint64_t taken = std::min(length, Remaining());
+    if (taken > limit) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(taken));
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    bytes.resize(ReadUpTo(bytes));
+    return bytes;
 }
 
 void SpanSource::Skip(std::uint64_t count) {

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace quorvel {
 
@@ -19,6 +21,9 @@ public:
     virtual void Skip(std::uint64_t count) = 0;
     // Fills as much of `into` as the file still has; returns how much.
     virtual std::size_t ReadUpTo(std::span<std::uint8_t> into) = 0;
+    // Up to `length` of the bytes left, in memory of their own; nothing when
+    // that would be more than `limit` bytes or the memory cannot be had.
+    std::optional<std::vector<std::uint8_t>> ReadAtMost(std::uint64_t length, std::uint64_t limit);
 };
 
 class SpanSource final : public ByteSource {
