@@ -2,10 +2,10 @@
 
 #include "face/contourslider.h"
 #include "face/drawingsurface.h"
-#include "face/pictureaccess.h"
 #include "face/facefields.h"
 #include "face/faceparams.h"
 #include "face/judgement.h"
 #include "face/landmark.h"
 #include "face/overlay.h"
+#include "face/pictureaccess.h"
 #include "face/wizsteps.h"

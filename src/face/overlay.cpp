@@ -1,11 +1,11 @@
 #include "face/overlay.h"
 
 #include "face/drawingsurface.h"
-#include "face/pictureaccess.h"
 #include "face/faceparams.h"
 #include "face/fieldvalues.h"
-#include "face/wizsteps.h"
 #include "face/judgement.h"
+#include "face/pictureaccess.h"
+#include "face/wizsteps.h"
 
 #include <cstdint>
 
