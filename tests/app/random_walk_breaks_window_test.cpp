@@ -1,11 +1,13 @@
 // A long random walk through the main window with a fixed seed: presses
-// anywhere in the picture area, Next, Back, Judge, slider keys and clicks,
-// texts typed into every field, good, damaged and missing files, the version
-// dialog. After every action the window must be alive, every failure must have
-// been reported once, field texts may have changed only by the documented
-// rules, and the step, guidance, buttons and slider must agree.
+// anywhere in the picture area at any zoom, Next, Back, Judge, slider keys and
+// clicks, texts typed into every field, good, damaged and missing files,
+// zooming by menu and by Ctrl + wheel, the version dialog. After every action
+// the window must be alive, every failure must have been reported once, field
+// texts may have changed only by the documented rules, and the step, guidance,
+// buttons and slider must agree.
 #include "app/widgets/notifyingslider.h"
 #include "guitest.h"
+#include "view/pictureview.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTest>
+#include <QWheelEvent>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -306,6 +309,7 @@ protected:
         MainWindowTest::SetUp();
         WriteFiles();
         slider = Get<NotifyingSlider>("TrackBar");
+        view = Get<PictureView>("Image");
         QObject::connect(slider, &NotifyingSlider::Notified, [this] { ++notifications; });
         watchdog.setInterval(20);
         QObject::connect(&watchdog, &QTimer::timeout, [] {
@@ -359,6 +363,7 @@ protected:
     std::string SliderClick(Outcome& outcome);
     void SliderMoved(int before, Outcome& outcome);
     std::string Type(Outcome& outcome);
+    std::string Zoom();
     std::string Version();
 
     // The step the window moves to, and the refresh that follows.
@@ -380,6 +385,7 @@ protected:
     std::vector<PictureFile> files; // those that load come first
     static constexpr int goodFiles = 3;
     NotifyingSlider* slider = nullptr;
+    PictureView* view = nullptr;
     int notifications = 0;
     QTimer watchdog;
     std::map<std::string, int> tally;
@@ -396,11 +402,14 @@ std::string RandomWalk::Act(Outcome& outcome) {
     if (pick < 58) {
         return StepButton(outcome);
     }
-    if (pick < 93) {
+    if (pick < 91) {
         return Type(outcome);
     }
-    if (pick < 99) {
+    if (pick < 96) {
         return Open(outcome);
+    }
+    if (pick < 99) {
+        return Zoom();
     }
     return Version();
 }
@@ -444,13 +453,17 @@ std::string RandomWalk::Press(Outcome& outcome) {
     const std::array<Qt::MouseButton, 3> buttons{Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     const Qt::MouseButton button = buttons[static_cast<std::size_t>(random.Below(3))];
     const QPoint onImage = image->mapFrom(viewport, at);
+    const QPoint pixel = view->PicturePixelAt(onImage);
     const bool inside = image->rect().contains(onImage);
     if (inside) {
         outcome.runs = 1;
+        if (view->Zoom() != 1) {
+            tally["pressed zoomed"]++;
+        }
         const std::set<int>& rows = pressRows[static_cast<std::size_t>(expected.step)];
         if (rows.count(CX) != 0) {
-            outcome.exact[CX] = QString::number(onImage.x());
-            outcome.exact[CY] = QString::number(onImage.y());
+            outcome.exact[CX] = QString::number(pixel.x());
+            outcome.exact[CY] = QString::number(pixel.y());
         } else {
             outcome.free = rows;
         }
@@ -461,8 +474,8 @@ std::string RandomWalk::Press(Outcome& outcome) {
     QTest::mousePress(screenWindow, button, {}, inWindow);
     QTest::mouseRelease(screenWindow, button, {}, inWindow);
     return "press " + std::to_string(static_cast<int>(button)) + " at " +
-           std::to_string(onImage.x()) + "," + std::to_string(onImage.y()) +
-           (inside ? " on the picture" : " beside it");
+           std::to_string(pixel.x()) + "," + std::to_string(pixel.y()) + " zoom " +
+           std::to_string(view->Zoom()) + (inside ? " on the picture" : " beside it");
 }
 
 std::string RandomWalk::StepButton(Outcome& outcome) {
@@ -550,6 +563,7 @@ std::string RandomWalk::Open(Outcome& outcome) {
         outcome.mustFail = true; // the step stays
     } else {
         Refresh(1, outcome);
+        EXPECT_EQ(view->Zoom(), 1) << "an opened picture starts at its own pixels";
     }
     return "Open " + chosen->path.toStdString();
 }
@@ -612,6 +626,29 @@ std::string RandomWalk::Type(Outcome& outcome) {
     }
     return "type '" + typed.text.left(30).toStdString() + "' into " +
            editNames[static_cast<std::size_t>(row)];
+}
+
+// Zooming redraws nothing: no field, no age, no report may change.
+std::string RandomWalk::Zoom() {
+    const std::array<const char*, 4> items{"ZoomInItem", "ZoomOutItem", "ActualSizeItem",
+                                           "FitWindowItem"};
+    const int pick = random.Below(static_cast<int>(items.size()) + 1);
+    std::string done;
+    if (pick < static_cast<int>(items.size())) {
+        Trigger(items[static_cast<std::size_t>(pick)]);
+        done = items[static_cast<std::size_t>(pick)];
+    } else {
+        QWidget* viewport = Get<QScrollArea>("ScrollBox1")->viewport();
+        const QPointF at(random.Below(viewport->width()), random.Below(viewport->height()));
+        const int notches = random.Chance(50) ? 120 : -120;
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), {}, {0, notches}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        done = notches > 0 ? "Ctrl+wheel up" : "Ctrl+wheel down";
+    }
+    EXPECT_GE(view->Zoom(), PictureView::kLeastZoom);
+    EXPECT_LE(view->Zoom(), PictureView::kMostZoom);
+    return done + " to zoom " + std::to_string(view->Zoom());
 }
 
 std::string RandomWalk::Version() {
@@ -755,6 +792,7 @@ TEST_F(RandomWalk, WindowKeepsItsRules) {
         EXPECT_GT(tally["step " + std::to_string(step)], 50) << "step " << step;
     }
     EXPECT_GT(tally["redrawn"], actionCount / 10);
+    EXPECT_GT(tally["pressed zoomed"], actionCount / 50);
     EXPECT_GT(tally["failed"], actionCount / 20);
 }
 
