@@ -3,6 +3,8 @@
 #include "picture/metafile/gdicodes.h"
 #include "picture/metafile/gdimapping.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 namespace {
@@ -12,6 +14,11 @@ namespace {
 QRectF CutBounds(const QRect& target) {
     return QRectF(target).adjusted(-1, -1, 1, 1);
 }
+
+// Qt makes no region at all of a polygon over 100,000 rows tall (and loses
+// the memory of its edges), so tall images are cut into bands of fewer rows.
+// Band edges fall between pixel centres: no row is lost or doubled.
+constexpr qreal kMostRegionRows = 65536;
 
 using Combination = QRegion (*)(const QRegion& clip, const QRegion& region);
 
@@ -32,11 +39,15 @@ QRegion GdiClip::FromLogical(const QPainterPath& logical, const QTransform& logi
     if (!IsUsable(logicalToTarget)) {
         return {};
     }
-    const QPolygonF bounds(CutBounds(targetRect_));
+    const QRectF bounds = CutBounds(targetRect_);
+    const Qt::FillRule rule = fillRule == Qt::WindingFill ? Qt::WindingFill : Qt::OddEvenFill;
     QRegion region;
     for (const QPolygonF& polygon : logicalToTarget.map(logical).toFillPolygons()) {
-        region += QRegion(polygon.intersected(bounds).toPolygon(),
-                          fillRule == Qt::WindingFill ? Qt::WindingFill : Qt::OddEvenFill);
+        for (qreal top = bounds.top(); top < bounds.bottom(); top += kMostRegionRows) {
+            const QRectF band(bounds.left(), top, bounds.width(),
+                              std::min<qreal>(kMostRegionRows, bounds.bottom() - top));
+            region += QRegion(polygon.intersected(QPolygonF(band)).toPolygon(), rule);
+        }
     }
     return region;
 }
