@@ -62,6 +62,7 @@ protected:
         QApplication::processEvents();
         return Get<QWidget>("Image")->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
+    void ExpectCrispEyeLine();
 };
 
 // How many pixels of the shown row `y` have the overlay's red.
@@ -74,19 +75,15 @@ int RedPixelsInColumn(const QImage& image, int x) {
     return red;
 }
 
-TEST_F(ZoomTest, OverlayStaysTwoScreenPixelsWideAndFieldsStay) {
-    ConfirmInDialog([this] { Click("NextButton"); }, Grey("face.bmp", QSize(200, 150)));
+// Judges at step 9 with the eye line at y = 40 from x = 79 to 121 and
+// checks that a column through it, away from the marker circles, crosses a
+// 2-pixel line at any zoom.
+void ZoomTest::ExpectCrispEyeLine() {
     SetText("EditCX", "100");
     SetText("EditCY", "40");
     SetText("EditR", "30");
     Click("RedrawButton"); // step 9: every layer and the judgement
-    QStringList before;
-    for (const char* name : {"EditCX", "EditCY", "EditR", "EditY", "EditX", "LabelAP"}) {
-        before << Text(name);
-    }
     auto* view = Get<PictureView>("Image");
-    // The eye line runs at y = 40 from x = 79 to 121; a column through it
-    // crosses it once, away from the marker circles.
     EXPECT_EQ(RedPixelsInColumn(Shown(), 85), 2) << "at 1:1 the raster's own 2-pixel line";
     for (const double zoom : {4.0, 8.0}) {
         view->SetZoom(zoom);
@@ -94,13 +91,33 @@ TEST_F(ZoomTest, OverlayStaysTwoScreenPixelsWideAndFieldsStay) {
         EXPECT_GE(red, 1) << zoom;
         EXPECT_LE(red, 3) << "scaled pixels instead of a screen-scale stroke at " << zoom;
     }
+}
+
+TEST_F(ZoomTest, OverlayStaysTwoScreenPixelsWideAndFieldsStay) {
+    ConfirmInDialog([this] { Click("NextButton"); }, Grey("face.bmp", QSize(200, 150)));
+    ExpectCrispEyeLine();
+    QStringList before;
+    for (const char* name : {"EditCX", "EditCY", "EditR", "EditY", "EditX", "LabelAP"}) {
+        before << Text(name);
+    }
+    Trigger("ZoomOutItem");
     Trigger("ActualSizeItem");
-    EXPECT_EQ(view->Zoom(), 1);
+    EXPECT_EQ(Get<PictureView>("Image")->Zoom(), 1);
     QStringList after;
     for (const char* name : {"EditCX", "EditCY", "EditR", "EditY", "EditX", "LabelAP"}) {
         after << Text(name);
     }
     EXPECT_EQ(after, before);
+    EXPECT_TRUE(log.reports.empty());
+}
+
+// With no picture open the overlay goes onto a blank raster, drawn over
+// again at every redraw.
+TEST_F(ZoomTest, OverlayOnTheBlankRasterStaysTwoScreenPixelsWide) {
+    ExpectCrispEyeLine();
+    Trigger("ActualSizeItem");
+    Click("RedrawButton");
+    ExpectCrispEyeLine();
     EXPECT_TRUE(log.reports.empty());
 }
 

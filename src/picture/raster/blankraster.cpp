@@ -18,7 +18,9 @@ std::unique_ptr<Picture> MakeBlankRaster(int width, int height) {
     if (memory.Size() != 0) {
         std::memset(memory.Data(), 0xFF, memory.Size());
     }
-    return std::make_unique<Raster>(format, std::move(memory));
+    auto raster = std::make_unique<Raster>(format, std::move(memory));
+    raster->JournalDrawing();
+    return raster;
 }
 
 } // namespace quorvel

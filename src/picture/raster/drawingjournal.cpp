@@ -27,9 +27,18 @@ void DrawingJournal::Save(const std::uint8_t* memory, std::size_t offset, std::s
     bytes_.insert(bytes_.end(), memory + offset, memory + offset + length);
 }
 
+// The areas serve only an undo, which an overflowed journal cannot give.
 void DrawingJournal::AddStroke(const OverlayStroke& stroke, const QRect& area) {
-    strokes_.push_back(stroke);
-    if (!area.isEmpty()) {
+    if (strokes_.size() == kMostStrokes) {
+        strokesDropped_ = true;
+        std::vector<OverlayStroke>().swap(strokes_);
+    }
+    if (!strokesDropped_) {
+        strokes_.push_back(stroke);
+    }
+    if (overflowed_) {
+        std::vector<QRect>().swap(areas_);
+    } else if (!area.isEmpty()) {
         areas_.push_back(area);
     }
 }
@@ -42,6 +51,7 @@ std::vector<QRect> DrawingJournal::Undo(std::uint8_t* memory) {
     bytes_.clear();
     overflowed_ = false;
     strokes_.clear();
+    strokesDropped_ = false;
     return std::exchange(areas_, {});
 }
 

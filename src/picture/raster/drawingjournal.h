@@ -26,6 +26,9 @@ public:
     const std::vector<OverlayStroke>& Strokes() const { return strokes_; }
 
     bool Complete() const { return !overflowed_; }
+    // Strokes kept at most: a journal that is never undone (a blank raster's)
+    // stops keeping them rather than grow with every redraw.
+    static constexpr std::size_t kMostStrokes = 4096;
     // Writes every saved byte back, latest first, and starts over. Returns
     // the areas that changed back.
     std::vector<QRect> Undo(std::uint8_t* memory);
@@ -47,6 +50,7 @@ private:
 
     std::size_t limit_;
     bool overflowed_ = false;
+    bool strokesDropped_ = false;
     std::vector<Saved> saved_;
     std::vector<std::uint8_t> bytes_;
     std::vector<QRect> areas_;

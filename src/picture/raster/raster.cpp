@@ -45,6 +45,10 @@ DrawingSurface& Raster::GetDrawingSurface() {
 
 void Raster::TrackSource(const FileIdentity& source, bool restorable) {
     source_ = restorable ? std::optional(source) : std::nullopt;
+    JournalDrawing();
+}
+
+void Raster::JournalDrawing() {
     // An overlay worth more than the picture itself is cheaper to read again.
     journal_ = std::make_unique<DrawingJournal>(memory_.Size());
     surface_.reset();

@@ -36,6 +36,10 @@ public:
     // drawing from here on. When `restorable`, RestoreSource can stand in
     // for reading the file again while its identity stays the same.
     void TrackSource(const FileIdentity& source, bool restorable);
+    // Journals all drawing from here on, without a file behind the pixels:
+    // other zooms then show the pixels under the overlay with its strokes
+    // drawn over them at screen scale.
+    void JournalDrawing();
     // Whether `file` is the tracked source and everything drawn since is
     // journaled.
     bool CanRestore(const FileIdentity& file) const;
@@ -52,8 +56,7 @@ private:
     PixelMemory memory_;
     std::unique_ptr<RasterSurface> surface_;
     std::optional<FileIdentity> source_;
-    // Only while a source is tracked. Mutable: sampling the file's pixels
-    // swaps the drawing out and back in.
+    // Mutable: sampling the pixels under the drawing swaps it out and back in.
     mutable std::unique_ptr<DrawingJournal> journal_;
 };
 
