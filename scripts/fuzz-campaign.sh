@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A long fuzzing campaign beyond the bounded runs of scripts/test.sh: each
 # reader's fuzzer for RUNS executions (default 10 million), growing a work
-# corpus from the committed one, then the committed corpus replaced by a
-# minimised merge of both. Crashes are left as crash-* files in fuzz/work/.
+# corpus from the committed one; then only the work inputs that reach
+# something the committed corpus does not are merged into it, so the named
+# seeds stay. Crashes and leaks are left as crash-*/leak-* files in fuzz/work/.
 #   scripts/fuzz-campaign.sh [RUNS] [READER ...]     readers: bmp icon metafile
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,9 +25,6 @@ for reader in "${readers[@]}"; do
     "$fuzzer" -runs="$runs" -print_final_stats=1 -artifact_prefix="fuzz/work/$reader-" \
         "$work" "fuzz/corpus/$reader" 2>&1 | tee "fuzz/work/$reader.log" |
         grep -E '^(Done|stat::number_of_executed_units|==.*ERROR)' || true
-    minimised=$(mktemp -d)
-    "$fuzzer" -merge=1 "$minimised" "fuzz/corpus/$reader" "$work" >/dev/null 2>&1
-    rm -rf "fuzz/corpus/$reader"
-    mv "$minimised" "fuzz/corpus/$reader"
-    echo "$reader: $(ls "fuzz/corpus/$reader" | wc -l) files in the minimised corpus"
+    "$fuzzer" -merge=1 "fuzz/corpus/$reader" "$work" >/dev/null 2>&1
+    echo "$reader: $(ls "fuzz/corpus/$reader" | wc -l) files in the committed corpus"
 done
