@@ -156,4 +156,12 @@ QString ScratchPath(const QString& name) {
     return scratch.filePath(name);
 }
 
+QString SolidBitmap(const char* name, QSize size, QColor colour) {
+    const QString path = ScratchPath(QString::fromLatin1(name));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(path, "BMP");
+    return path;
+}
+
 } // namespace quorvel::testing

@@ -3,6 +3,7 @@
 #include "app/minform.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QImage>
 #include <QString>
 #include <QTimer>
@@ -84,5 +85,7 @@ protected:
 // The sample face photograph and a scratch directory for generated files.
 QString SampleFace();
 QString ScratchPath(const QString& name);
+// A bitmap of one colour, written to the scratch directory; returns its path.
+QString SolidBitmap(const char* name, QSize size, QColor colour);
 
 } // namespace quorvel::testing

@@ -14,11 +14,7 @@ namespace quorvel::testing {
 namespace {
 
 QString Generated(const char* name, QSize size) {
-    const QString path = ScratchPath(QString::fromLatin1(name));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(90, 140, 60));
-    image.save(path, "BMP");
-    return path;
+    return SolidBitmap(name, size, QColor(90, 140, 60));
 }
 
 struct PressCase {

@@ -14,11 +14,7 @@ namespace quorvel::testing {
 namespace {
 
 QString Grey(const char* name, QSize size) {
-    const QString path = ScratchPath(QString::fromLatin1(name));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(128, 128, 128));
-    image.save(path, "BMP");
-    return path;
+    return SolidBitmap(name, size, QColor(128, 128, 128));
 }
 
 struct ZoomedPress {
