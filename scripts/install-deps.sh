@@ -14,6 +14,8 @@ packages=(
     locales                                     # tests run under de_DE and ja_JP
     xvfb xauth xdotool                          # the end-to-end test
     xdg-utils  # the read-me command opens Quorvel.txt with xdg-open
+    dpkg-dev                                    # the package: its build flags and library dependencies
+    lintian appstream desktop-file-utils man-db # the package's checks
 )
 
 missing=()
