@@ -62,8 +62,12 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$paths" || fail "missing $path"
 done
 
-# The desktop entry and the AppStream metadata as software centres read them.
 dpkg-deb -x "$deb" "$work/root"
+# The read-me command's last folder is compiled in: it must be the installed one.
+strings -el "$work/root/usr/bin/Quorvel" | grep -x /usr/share/doc/quorvel >/dev/null ||
+    fail "the program looks for its read-me elsewhere than /usr/share/doc/quorvel"
+
+# The desktop entry and the AppStream metadata as software centres read them.
 entry=$work/root/usr/share/applications/quorvel.desktop
 desktop-file-validate "$entry" || fail "desktop-file-validate"
 grep -qx 'Exec=/usr/bin/Quorvel %f' "$entry" || fail "the entry does not start /usr/bin/Quorvel"
