@@ -11,6 +11,7 @@
 #include "face/landmark.h"
 #include "face/overlay.h"
 #include "numtext/failure.h"
+#include "numtext/parseint.h"
 #include "view/zoomanchor.h"
 
 #include <QDragEnterEvent>
@@ -19,8 +20,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace quorvel {
 
@@ -131,21 +134,38 @@ void TMainForm::VersionItemClick(QObject*) {
     dialog.exec();
 }
 
-void TMainForm::ZoomAboutCentre(double zoom) {
+// The face centre (cx, cy) while the view shows it, so that zooming keeps the
+// face in place; otherwise the view's centre. Fields that are no numbers are
+// left for the next redraw to report.
+QPointF TMainForm::ZoomAnchor() const {
     const QWidget* viewport = ScrollBox1->viewport();
-    ZoomAbout(*ScrollBox1, *Image, zoom, QPoint(viewport->width() / 2, viewport->height() / 2));
+    const QPointF centre(viewport->width() / 2, viewport->height() / 2);
+    const std::optional<std::int32_t> cx = TryParseInt(ReadText(Field::EditCX));
+    const std::optional<std::int32_t> cy = TryParseInt(ReadText(Field::EditCY));
+    if (!cx || !cy) {
+        return centre;
+    }
+    return ShownAt(*ScrollBox1, *Image, QPoint(*cx, *cy)).value_or(centre);
+}
+
+void TMainForm::ZoomAboutFace(double zoom) {
+    ZoomAbout(*ScrollBox1, *Image, zoom, ZoomAnchor());
 }
 
 void TMainForm::ZoomInItemClick(QObject*) {
-    ZoomAboutCentre(Image->NextZoomIn());
+    ZoomAboutFace(Image->NextZoomIn());
 }
 
 void TMainForm::ZoomOutItemClick(QObject*) {
-    ZoomAboutCentre(Image->NextZoomOut());
+    ZoomAboutFace(Image->NextZoomOut());
 }
 
 void TMainForm::ActualSizeItemClick(QObject*) {
-    ZoomAboutCentre(1);
+    ZoomAboutFace(1);
+}
+
+void TMainForm::ShowZoom(double zoom) {
+    ZoomLabel->setText(QString::fromUtf8(kZoomText).arg(std::lround(zoom * 100)));
 }
 
 // The largest zoom at which the whole picture shows without scroll bars.
@@ -178,11 +198,14 @@ void TMainForm::ImportPhotoFile(const std::string& photo) {
 }
 
 void TMainForm::SaveResultItemClick(QObject*) {
+    StatusBar1->clearMessage(); // an earlier save's sign must not outlast a failed one
     const QImage picture = PictureToSave();
     if (!SaveResultDialog.Execute(this, Document.SuggestedResultName())) {
         return;
     }
-    Document.Save(picture, *this, SaveResultDialog.FileName());
+    const ResultPaths paths = Document.Save(picture, *this, SaveResultDialog.FileName());
+    StatusBar1->showMessage(QString::fromUtf8(kResultSavedSign).arg(paths.image, paths.record),
+                            kResultSavedSignMilliseconds);
 }
 
 // The picture as shown, overlay and all; only a bitmap from a file carries a

@@ -18,6 +18,7 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class QStatusBar;
 class QImage;
 
 namespace quorvel {
@@ -75,12 +76,15 @@ private:
     void CreateParameterPanel();
     void CreatePictureArea();
     void CreateMenus();
+    void CreateStatusBar();
     template <typename Sender, typename Signal>
     void Bind(Sender* sender, Signal signal, void (TMainForm::*handler)(QObject*));
     void BindHandlers();
     void SetTabOrder();
     void UpdateWizStep();
-    void ZoomAboutCentre(double zoom);
+    QPointF ZoomAnchor() const;
+    void ZoomAboutFace(double zoom);
+    void ShowZoom(double zoom);
     void ShowDocument();
     void OpenChosenBitmap();
     void OpenGivenFile(const std::string& fileName);
@@ -109,6 +113,9 @@ private:
     PictureView* Image = nullptr;
     SplitterBar* Splitter1 = nullptr;
     SplitterBar* Splitter2 = nullptr;
+    // Below the designed client area: the zoom and the sign of a save.
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* ZoomLabel = nullptr;
 
     // The step and the file the redraw reloads: the bitmap confirmed last in
     // OpenBmpDialog, or the working copy of the photo imported since, or the

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <limits>
 
 namespace quorvel {
@@ -54,6 +55,7 @@ TMainForm::TMainForm()
       OpenResultDialog({QStringLiteral("結果ﾌｧｲﾙ (*.json)"), QStringLiteral("全てのﾌｧｲﾙ (*)")}),
       SaveResultDialog({QStringLiteral("PNG ｲﾒｰｼﾞ (*.png)")}, QStringLiteral("png")),
       Image(Named(new PictureView, "Image")), Document(*Image) {
+    SaveResultDialog.ShareFolderWith(OpenResultDialog);
     setWindowTitle(QStringLiteral("Quorvella"));
     setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     setFont(FormFont());
@@ -72,6 +74,7 @@ TMainForm::TMainForm()
     CreateParameterPanel();
     CreatePictureArea();
     CreateMenus();
+    CreateStatusBar();
     BindHandlers();
     SetTabOrder();
     setAcceptDrops(true);
@@ -81,7 +84,9 @@ TMainForm::TMainForm()
     client->SetBarThickness(scale.Length(4));
     client->SetDockedSize(DockSide::Bottom, scale.Length(88));
     client->SetDockedSize(DockSide::Left, scale.Length(169));
-    resize(clientWidth, clientHeight + MainMenu1->sizeHint().height());
+    // The status bar adds its height, so the client area keeps its size.
+    resize(clientWidth,
+           clientHeight + MainMenu1->sizeHint().height() + StatusBar1->sizeHint().height());
     NextButton->setFocus(); // the first control in tab order that can take it at step 0
 }
 
@@ -163,6 +168,15 @@ void TMainForm::CreateMenus() {
         item->setShortcuts(command.shortcuts);
         Bind(item, &QAction::triggered, command.handler);
     }
+}
+
+void TMainForm::CreateStatusBar() {
+    StatusBar1 = Named(statusBar(), "StatusBar1");
+    ZoomLabel = Named(new QLabel(StatusBar1), "ZoomLabel");
+    ZoomLabel->setAccessibleDescription(QString::fromUtf8(kZoomDescription));
+    StatusBar1->addPermanentWidget(ZoomLabel);
+    ShowZoom(Image->Zoom());
+    connect(Image, &PictureView::ZoomChanged, this, &TMainForm::ShowZoom);
 }
 
 // Every handler runs guarded: a failure that escapes it is reported and the

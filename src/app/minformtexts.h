@@ -50,4 +50,12 @@ inline constexpr std::array<ParameterRow, 11> kParameterRows{{
 // EditY and EditX are written only by the judgement.
 inline constexpr std::size_t kFirstResultRow = 9;
 
+// Where a save put its two files; shown for a while in the status bar.
+inline constexpr const char* kResultSavedSign = "結果を %1 と %2 に保存しました";
+inline constexpr int kResultSavedSignMilliseconds = 10000;
+
+// The zoom in percent, as the status bar shows it.
+inline constexpr const char* kZoomText = "%1 %";
+inline constexpr const char* kZoomDescription = "表示倍率";
+
 } // namespace quorvel
