@@ -2,13 +2,28 @@
 
 #include "numtext/floatsettings.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <utility>
 
 namespace quorvel {
 
 FileChooser::FileChooser(QStringList filters, QString saveSuffix)
-    : filters_(std::move(filters)), saveSuffix_(std::move(saveSuffix)) {}
+    : filters_(std::move(filters)), saveSuffix_(std::move(saveSuffix)),
+      folder_(std::make_shared<QString>()) {}
+
+void FileChooser::ShareFolderWith(FileChooser& other) {
+    other.folder_ = folder_;
+}
+
+QString FileChooser::StartPath(const QString& suggested) const {
+    if (!suggested.isEmpty()) {
+        return folder_->isEmpty() ? suggested
+                                  : QDir(*folder_).filePath(QFileInfo(suggested).fileName());
+    }
+    return QFileInfo(fileName_).absolutePath() == *folder_ ? fileName_ : QString();
+}
 
 bool FileChooser::Execute(QWidget* parent, const QString& suggested) {
     QFileDialog dialog(parent);
@@ -21,14 +36,17 @@ bool FileChooser::Execute(QWidget* parent, const QString& suggested) {
         dialog.setDefaultSuffix(saveSuffix_);
     }
     dialog.setNameFilters(filters_);
-    const QString start = suggested.isEmpty() ? fileName_ : suggested;
-    if (!start.isEmpty()) {
+    if (!folder_->isEmpty()) {
+        dialog.setDirectory(*folder_);
+    }
+    if (const QString start = StartPath(suggested); !start.isEmpty()) {
         dialog.selectFile(start);
     }
     const bool confirmed = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     ResetFloatSettings(); // the dialog's own code may have changed them
     if (confirmed) {
         fileName_ = dialog.selectedFiles().front();
+        *folder_ = QFileInfo(fileName_).absolutePath();
     }
     return confirmed;
 }

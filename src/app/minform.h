@@ -2,6 +2,7 @@
 
 #include "app/filechooser.h"
 #include "app/openfiledialog.h"
+#include "app/picturedocument.h"
 #include "face/facefields.h"
 #include "view/pictureview.h"
 
@@ -9,27 +10,27 @@
 #include <array>
 #include <string>
 
-class QAction;
 class QDragEnterEvent;
 class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
+class QStatusBar;
 class QImage;
 
 namespace quorvel {
 
 class NotifyingSlider;
 class SplitterBar;
-struct ResultRecord;
 
 // The main window: the guidance panel, the parameter panel whose texts are the
 // face model's only store, the picture view and the menus. Every control's
-// objectName is its member name. Handlers are thin calls into the face model.
+// objectName is its member name; menu entries are named by their row of
+// MenuCommands (mainmenu.cpp). Handlers are thin calls into the face model and
+// the document. The controls are built in minformlayout.cpp.
 class TMainForm : public QMainWindow, public FaceFields {
     Q_OBJECT
 public:
@@ -39,7 +40,8 @@ public:
     std::string ReadText(Field field) const override;
     void WriteText(Field field, const std::string& text) override;
 
-    // Handlers, named after control and event; Sender is not used.
+    // Handlers, named after control and event; Sender is not used. A menu
+    // command is one row of MenuCommands and one handler here.
     void DrawClick(QObject* Sender);
     void ImageMouseDown(QObject* Sender, Qt::MouseButton Button, PressShift Shift, int X, int Y);
     void ExitItemClick(QObject* Sender);
@@ -74,42 +76,25 @@ private:
     void CreateParameterPanel();
     void CreatePictureArea();
     void CreateMenus();
-    void CreateViewMenu();
-    void ZoomAboutCentre(double zoom);
+    void CreateStatusBar();
+    template <typename Sender, typename Signal>
+    void Bind(Sender* sender, Signal signal, void (TMainForm::*handler)(QObject*));
     void BindHandlers();
     void SetTabOrder();
     void UpdateWizStep();
-    std::string FileName() const;
-    void TakeConfirmedBitmap();
+    QPointF ZoomAnchor() const;
+    void ZoomAboutFace(double zoom);
+    void ShowZoom(double zoom);
+    void ShowDocument();
+    void OpenChosenBitmap();
     void OpenGivenFile(const std::string& fileName);
     void ImportPhotoFile(const std::string& photo);
-    void ShowBitmap(const std::string& fileName);
-    void ShowImportedPhoto(const std::string& workingCopy);
     void OpenResultFile(const std::string& fileName);
-    std::string LoadRecordPicture(const ResultRecord& record);
-    ResultRecord CurrentRecord() const;
     QImage PictureToSave() const;
 
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QMenu* View1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* OpenBitmapItem = nullptr;
-    QAction* ImportPhotoItem = nullptr;
-    QAction* N3 = nullptr;
-    QAction* OpenResultItem = nullptr;
-    QAction* SaveResultItem = nullptr;
-    QAction* N1 = nullptr;
-    QAction* ExitItem = nullptr;
-    QAction* ZoomInItem = nullptr;
-    QAction* ZoomOutItem = nullptr;
-    QAction* ActualSizeItem = nullptr;
-    QAction* FitWindowItem = nullptr;
-    QAction* ReadMeItem = nullptr;
-    QAction* N2 = nullptr;
-    QAction* VersionItem = nullptr;
     QPushButton* BackButton = nullptr;
     QPushButton* NextButton = nullptr;
     NotifyingSlider* TrackBar = nullptr;
@@ -128,15 +113,15 @@ private:
     PictureView* Image = nullptr;
     SplitterBar* Splitter1 = nullptr;
     SplitterBar* Splitter2 = nullptr;
+    // Below the designed client area: the zoom and the sign of a save.
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* ZoomLabel = nullptr;
 
-    int WizStep = 0;
-    // The file the redraw reloads: the bitmap confirmed last in OpenBmpDialog,
-    // or the working copy of the photo imported since, or the picture of the
-    // result reopened since. OpenBmpDialog keeps its own path, so it reopens
-    // at the bitmap the user chose.
-    std::string PictureName;
-    // The photo PictureName was imported from; empty for a bitmap.
-    std::string PhotoName;
+    // The step and the file the redraw reloads: the bitmap confirmed last in
+    // OpenBmpDialog, or the working copy of the photo imported since, or the
+    // picture of the result reopened since. OpenBmpDialog keeps its own path,
+    // so it reopens at the bitmap the user chose.
+    PictureDocument Document;
 };
 
 } // namespace quorvel

@@ -62,7 +62,7 @@ bool ReadDecimal(const std::string& text, std::size_t pos, bool negative, std::i
     return true;
 }
 
-bool TryParseInt(const std::string& text, std::int32_t& result) {
+bool ReadInt(const std::string& text, std::int32_t& result) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ') {
         ++pos;
@@ -95,12 +95,20 @@ bool TryParseInt(const std::string& text, std::int32_t& result) {
 
 } // namespace
 
-std::int32_t ParseInt(const std::string& text) {
+std::optional<std::int32_t> TryParseInt(const std::string& text) {
     std::int32_t result = 0;
-    if (!TryParseInt(text, result)) {
-        throw NumberTextError(NotAnIntegerMessage(text));
+    if (!ReadInt(text, result)) {
+        return std::nullopt;
     }
     return result;
+}
+
+std::int32_t ParseInt(const std::string& text) {
+    const std::optional<std::int32_t> result = TryParseInt(text);
+    if (!result) {
+        throw NumberTextError(NotAnIntegerMessage(text));
+    }
+    return *result;
 }
 
 } // namespace quorvel

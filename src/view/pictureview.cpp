@@ -65,9 +65,13 @@ QSize PictureView::ContentSize() const {
 
 void PictureView::SetZoom(double zoom) {
     content_ = ContentSize();
+    const double before = zoom_;
     zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
     resize(Scaled(content_, zoom_));
     update();
+    if (zoom_ != before) {
+        emit ZoomChanged(zoom_);
+    }
 }
 
 double PictureView::NextZoomIn() const {

@@ -56,6 +56,8 @@ public:
     QPoint PicturePixelAt(const QPointF& point) const;
 
 signals:
+    // After every change of the zoom, whatever made it.
+    void ZoomChanged(double zoom);
     void Pressed(Qt::MouseButton button, quorvel::PressShift shift, int x, int y);
 
 protected:

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "face/wizsteps.h"
+
+#include <array>
+
+namespace quorvel {
+
+// Guidance line of each step; the katakana stay half-width.
+inline constexpr std::array<const char*, 10> kWizMessages{
+    "年齢を判定する顔のﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙを選択してください",
+    "顔の中央位置を選択してください（両目の中央をｸﾘｯｸ）",
+    "顔の幅を選択してください（左耳か右耳近辺をｸﾘｯｸ）",
+    "顔の上端を選択してください（つむじ近辺をｸﾘｯｸ）",
+    "顔の下端を選択してください（あご近辺をｸﾘｯｸ）",
+    "顔の輪郭形（上半分）を調節してください（ｽﾗｲﾀﾞで調節）",
+    "顔の輪郭形（下半分）を調節してください（ｽﾗｲﾀﾞで調節）",
+    "鼻の位置をｸﾘｯｸしてください（縦方向のみ有効）",
+    "口の位置をｸﾘｯｸしてください（縦方向のみ有効）",
+    "判定が終了しました",
+};
+
+// What the contour slider adjusts, as screen readers announce it.
+inline const char* ContourSliderName(int wizStep) {
+    return wizStep == wizstep::kUpperContour ? "顔の輪郭形（上半分）" : "顔の輪郭形（下半分）";
+}
+
+struct ParameterRow {
+    const char* labelName;
+    const char* caption;
+    const char* editName;
+    const char* text;
+};
+
+// Indexed by Field, EditCX to EditX.
+inline constexpr std::array<ParameterRow, 11> kParameterRows{{
+    {"Label1", "cx", "EditCX", "0"},
+    {"Label2", "cy", "EditCY", "0"},
+    {"Label3", "r", "EditR", "100"},
+    {"Label4", "h", "EditH", "1.2"},
+    {"Label5", "mo", "EditMO", "1.2"},
+    {"Label6", "e", "EditE", "0"},
+    {"Label7", "nh", "EditNH", "0.3"},
+    {"Label8", "mh", "EditMH", "0.5"},
+    {"Label9", "a", "EditA", "0"},
+    {"Label10", "y", "EditY", "0"},
+    {"Label11", "x", "EditX", "0"},
+}};
+
+// EditY and EditX are written only by the judgement.
+inline constexpr std::size_t kFirstResultRow = 9;
+
+// Where a save put its two files; shown for a while in the status bar.
+inline constexpr const char* kResultSavedSign = "結果を %1 と %2 に保存しました";
+inline constexpr int kResultSavedSignMilliseconds = 10000;
+
+// The zoom in percent, as the status bar shows it.
+inline constexpr const char* kZoomText = "%1 %";
+inline constexpr const char* kZoomDescription = "表示倍率";
+
+} // namespace quorvel
