@@ -9,7 +9,8 @@ namespace quorvel::test {
 namespace {
 
 // Record types as the formats number them, written out here rather than
-// taken from the players so that a player's wrong number shows.
+// taken from the players so that a player's wrong number shows. Windows text
+// records come from the builder's Text().
 enum EmfType : std::uint32_t {
     kPolyBezier = 2,
     kPolygon = 3,
@@ -104,7 +105,6 @@ enum WmfFunction : std::uint16_t {
     kWmfEllipse = 0x0418,
     kWmfRectangle = 0x041B,
     kWmfSetPixel = 0x041F,
-    kWmfTextOut = 0x0521,
     kWmfPolyPolygon = 0x0538,
     kWmfRoundRect = 0x061C,
     kWmfPatBlt = 0x061D,
