@@ -282,70 +282,70 @@ template <bool Wide> void ExtTextOut(MetafilePlayback& p, const RecordBytes& r) 
 }
 
 constexpr RecordHandler kHandlers[] = {
-    {kPolyBezier, PolyBezier<kLong>},
-    {kPolyBezier16, PolyBezier<kShort>},
-    {kPolygon, Polygon<kLong>},
-    {kPolygon16, Polygon<kShort>},
-    {kPolyline, Polyline<kLong>},
-    {kPolyline16, Polyline<kShort>},
-    {kPolyBezierTo, PolyBezierTo<kLong>},
-    {kPolyBezierTo16, PolyBezierTo<kShort>},
-    {kPolylineTo, PolylineTo<kLong>},
-    {kPolylineTo16, PolylineTo<kShort>},
-    {kPolyPolyline, PolyPolyline<kLong>},
-    {kPolyPolyline16, PolyPolyline<kShort>},
-    {kPolyPolygon, PolyPolygon<kLong>},
-    {kPolyPolygon16, PolyPolygon<kShort>},
-    {kSetPixelV, Common::SetPixel},
-    {kMoveToEx, Common::MoveTo},
-    {kLineTo, Common::LineTo},
-    {kEllipse, Common::Ellipse},
-    {kRectangle, Common::Rectangle},
-    {kRoundRect, Common::RoundRect},
-    {kArc, Common::Arc<ArcKind::Arc>},
-    {kChord, Common::Arc<ArcKind::Chord>},
-    {kPie, Common::Arc<ArcKind::Pie>},
-    {kArcTo, Common::Arc<ArcKind::ArcTo>},
-    {kSetWindowExtEx, Common::SetWindowExt},
-    {kSetWindowOrgEx, Common::SetWindowOrg},
-    {kSetViewportExtEx, SetViewportExtEx},
-    {kSetViewportOrgEx, SetViewportOrgEx},
-    {kSetMapMode, SetMapMode},
-    {kSetWorldTransform, SetWorldTransform},
-    {kModifyWorldTransform, ModifyWorldTransform},
-    {kSetBkMode, Common::SetBkMode},
-    {kSetBkColor, Common::SetBkColor},
-    {kSetPolyFillMode, Common::SetPolyFillMode},
-    {kSetTextAlign, Common::SetTextAlign},
-    {kSetTextColor, Common::SetTextColor},
-    {kSetArcDirection, SetArcDirection},
-    {kSaveDc, Common::SaveDc},
-    {kRestoreDc, Common::RestoreDc},
-    {kSelectObject, Common::SelectObject},
-    {kDeleteObject, Common::DeleteObject},
-    {kCreatePen, Common::CreatePen},
-    {kExtCreatePen, ExtCreatePen},
-    {kCreateBrushIndirect, Common::CreateBrush},
-    {kExtCreateFontIndirectW, Common::CreateFont},
-    {kCreatePalette, Common::CreatePlaceholder},
-    {kCreateMonoBrush, Common::CreatePlaceholder},
-    {kCreateDibPatternBrushPt, Common::CreatePlaceholder},
-    {kBeginPath, BeginPath},
-    {kEndPath, EndPath},
-    {kAbortPath, AbortPath},
-    {kCloseFigure, CloseFigure},
-    {kFillPath, FillPath},
-    {kStrokePath, StrokePath},
-    {kStrokeAndFillPath, StrokeAndFillPath},
-    {kSelectClipPath, SelectClipPath},
-    {kExcludeClipRect, Common::ExcludeClipRect},
-    {kIntersectClipRect, Common::IntersectClipRect},
-    {kExtSelectClipRgn, ExtSelectClipRgn},
-    {kBitBlt, BitBlt<false>},
-    {kStretchBlt, BitBlt<true>},
-    {kStretchDiBits, StretchDiBits},
-    {kExtTextOutA, ExtTextOut<false>},
-    {kExtTextOutW, ExtTextOut<true>},
+    {kPolyBezier, Poly::kMinimumSize, PolyBezier<kLong>},
+    {kPolyBezier16, Poly::kMinimumSize, PolyBezier<kShort>},
+    {kPolygon, Poly::kMinimumSize, Polygon<kLong>},
+    {kPolygon16, Poly::kMinimumSize, Polygon<kShort>},
+    {kPolyline, Poly::kMinimumSize, Polyline<kLong>},
+    {kPolyline16, Poly::kMinimumSize, Polyline<kShort>},
+    {kPolyBezierTo, Poly::kMinimumSize, PolyBezierTo<kLong>},
+    {kPolyBezierTo16, Poly::kMinimumSize, PolyBezierTo<kShort>},
+    {kPolylineTo, Poly::kMinimumSize, PolylineTo<kLong>},
+    {kPolylineTo16, Poly::kMinimumSize, PolylineTo<kShort>},
+    {kPolyPolyline, PolyPoly::kMinimumSize, PolyPolyline<kLong>},
+    {kPolyPolyline16, PolyPoly::kMinimumSize, PolyPolyline<kShort>},
+    {kPolyPolygon, PolyPoly::kMinimumSize, PolyPolygon<kLong>},
+    {kPolyPolygon16, PolyPoly::kMinimumSize, PolyPolygon<kShort>},
+    {kSetPixelV, emf::SetPixel::kMinimumSize, Common::SetPixel},
+    {kMoveToEx, OneField::kWithPoint, Common::MoveTo},
+    {kLineTo, OneField::kWithPoint, Common::LineTo},
+    {kEllipse, OneField::kWithBox, Common::Ellipse},
+    {kRectangle, OneField::kWithBox, Common::Rectangle},
+    {kRoundRect, emf::RoundRect::kMinimumSize, Common::RoundRect},
+    {kArc, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Arc>},
+    {kChord, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Chord>},
+    {kPie, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Pie>},
+    {kArcTo, ArcRecord::kMinimumSize, Common::Arc<ArcKind::ArcTo>},
+    {kSetWindowExtEx, OneField::kWithPoint, Common::SetWindowExt},
+    {kSetWindowOrgEx, OneField::kWithPoint, Common::SetWindowOrg},
+    {kSetViewportExtEx, OneField::kWithPoint, SetViewportExtEx},
+    {kSetViewportOrgEx, OneField::kWithPoint, SetViewportOrgEx},
+    {kSetMapMode, OneField::kWithValue, SetMapMode},
+    {kSetWorldTransform, WorldTransform::kSetSize, SetWorldTransform},
+    {kModifyWorldTransform, WorldTransform::kModifySize, ModifyWorldTransform},
+    {kSetBkMode, OneField::kWithValue, Common::SetBkMode},
+    {kSetBkColor, OneField::kWithValue, Common::SetBkColor},
+    {kSetPolyFillMode, OneField::kWithValue, Common::SetPolyFillMode},
+    {kSetTextAlign, OneField::kWithValue, Common::SetTextAlign},
+    {kSetTextColor, OneField::kWithValue, Common::SetTextColor},
+    {kSetArcDirection, OneField::kWithValue, SetArcDirection},
+    {kSaveDc, Record::kMinimumSize, Common::SaveDc},
+    {kRestoreDc, OneField::kWithValue, Common::RestoreDc},
+    {kSelectObject, OneField::kWithValue, Common::SelectObject},
+    {kDeleteObject, OneField::kWithValue, Common::DeleteObject},
+    {kCreatePen, CreateObject::kPenSize, Common::CreatePen},
+    {kExtCreatePen, emf::ExtCreatePen::kMinimumSize, ExtCreatePen},
+    {kCreateBrushIndirect, CreateObject::kBrushSize, Common::CreateBrush},
+    {kExtCreateFontIndirectW, CreateObject::kFontSize, Common::CreateFont},
+    {kCreatePalette, CreateObject::kSlotOnlySize, Common::CreatePlaceholder},
+    {kCreateMonoBrush, CreateObject::kSlotOnlySize, Common::CreatePlaceholder},
+    {kCreateDibPatternBrushPt, CreateObject::kSlotOnlySize, Common::CreatePlaceholder},
+    {kBeginPath, Record::kMinimumSize, BeginPath},
+    {kEndPath, Record::kMinimumSize, EndPath},
+    {kAbortPath, Record::kMinimumSize, AbortPath},
+    {kCloseFigure, Record::kMinimumSize, CloseFigure},
+    {kFillPath, Record::kMinimumSize, FillPath},
+    {kStrokePath, Record::kMinimumSize, StrokePath},
+    {kStrokeAndFillPath, Record::kMinimumSize, StrokeAndFillPath},
+    {kSelectClipPath, OneField::kWithValue, SelectClipPath},
+    {kExcludeClipRect, OneField::kWithBox, Common::ExcludeClipRect},
+    {kIntersectClipRect, OneField::kWithBox, Common::IntersectClipRect},
+    {kExtSelectClipRgn, emf::ExtSelectClipRgn::kMinimumSize, ExtSelectClipRgn},
+    {kBitBlt, emf::BitBlt::kMinimumSize, BitBlt<false>},
+    {kStretchBlt, emf::BitBlt::kStretchMinimumSize, BitBlt<true>},
+    {kStretchDiBits, emf::StretchDiBits::kMinimumSize, StretchDiBits},
+    {kExtTextOutA, emf::ExtTextOut::kMinimumSize, ExtTextOut<false>},
+    {kExtTextOutW, emf::ExtTextOut::kMinimumSize, ExtTextOut<true>},
 };
 
 // The records after the header, up to the end-of-file record or the first
@@ -365,10 +365,15 @@ void PlayRecords(const RecordBytes& metafile, MetafilePlayback& playback) {
 
 } // namespace
 
-void PlayEnhancedMetafile(RecordBytes metafile, const MetafileLayout& layout, QPainter& painter) {
+std::span<const RecordHandler> EnhancedRecordHandlers() {
+    return kHandlers;
+}
+
+PlaybackTally PlayEnhancedMetafile(RecordBytes metafile, const MetafileLayout& layout,
+                                   QPainter& painter) {
     const QRectF frame = layout.frame;
     if (layout.width <= 0 || layout.height <= 0 || frame.width() <= 0 || frame.height() <= 0) {
-        return;
+        return {};
     }
     // The frame, in the reference device's pixels, fills the target.
     const double sx = layout.width / frame.width();
@@ -377,8 +382,9 @@ void PlayEnhancedMetafile(RecordBytes metafile, const MetafileLayout& layout, QP
     GdiContext dc(painter, QSize(layout.width, layout.height), deviceToTarget,
                   QPointF(layout.pixelsPerMmX, layout.pixelsPerMmY));
     MetafilePlayback playback{
-        dc, GdiObjectTable(metafile.U16(Header::kHandles), GdiObjectTable::SlotRule::Numbered)};
+        dc, GdiObjectTable(metafile.U16(Header::kHandles), GdiObjectTable::SlotRule::Numbered), {}};
     PlayRecords(metafile, playback);
+    return playback.tally;
 }
 
 } // namespace quorvel

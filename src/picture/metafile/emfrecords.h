@@ -78,7 +78,8 @@ enum RecordType : std::uint32_t {
     kExtCreatePen = 95,
 };
 
-// Every record: its type and its size in bytes, a multiple of 4.
+// Every record: its type and its size in bytes, a multiple of 4. The
+// minimum is the size of a record without fields.
 struct Record {
     static constexpr std::size_t kType = 0;
     static constexpr std::size_t kSize = 4;
@@ -96,15 +97,20 @@ struct Header {
 };
 
 // The records of one field: a value (a setting, a colour, a mode, a save
-// level or an object's slot), a point or extent, or a rectangle.
+// level or an object's slot), a point or extent, or a rectangle; and their
+// sizes with that field.
 struct OneField {
     static constexpr std::size_t kField = 8;
+    static constexpr std::size_t kWithValue = kField + 4;
+    static constexpr std::size_t kWithPoint = kField + 8;
+    static constexpr std::size_t kWithBox = kField + 16;
 };
 
 // Polylines, polygons and curves.
 struct Poly {
     static constexpr std::size_t kCount = 24; // after the bounds
     static constexpr std::size_t kPoints = 28;
+    static constexpr std::size_t kMinimumSize = kPoints;
 };
 
 // Several polylines or polygons: their count, all points' count, each one's
@@ -114,17 +120,20 @@ struct PolyPoly {
     static constexpr std::size_t kPointCount = 28;
     static constexpr std::size_t kCounts = 32;
     static constexpr std::size_t kCountSize = 4;
+    static constexpr std::size_t kMinimumSize = kCounts;
 };
 
 // SetPixelV.
 struct SetPixel {
     static constexpr std::size_t kPoint = 8;
     static constexpr std::size_t kColour = 16;
+    static constexpr std::size_t kMinimumSize = kColour + 4;
 };
 
 struct RoundRect {
     static constexpr std::size_t kBox = 8;
     static constexpr std::size_t kCorner = 24; // width and height
+    static constexpr std::size_t kMinimumSize = kCorner + 8;
 };
 
 // Arcs, chords and pies.
@@ -132,18 +141,26 @@ struct ArcRecord {
     static constexpr std::size_t kBox = 8;
     static constexpr std::size_t kStart = 24;
     static constexpr std::size_t kEnd = 32;
+    static constexpr std::size_t kMinimumSize = kEnd + 8;
 };
 
 // A 2 x 3 matrix of 32-bit floats: m11, m12, m21, m22, dx, dy.
 struct WorldTransform {
     static constexpr std::size_t kTransform = 8;
     static constexpr std::size_t kMode = 32; // modification only
+    static constexpr std::size_t kSetSize = kMode;
+    static constexpr std::size_t kModifySize = kMode + 4;
 };
 
-// Object creation: the slot, then the object.
+// Object creation: the slot, then the object; the logical pen is 16 bytes,
+// the brush 12, the font 92 (its face a fixed array of 32 UTF-16 units).
 struct CreateObject {
     static constexpr std::size_t kSlot = 8;
     static constexpr std::size_t kObject = 12;
+    static constexpr std::size_t kSlotOnlySize = kObject;
+    static constexpr std::size_t kPenSize = kObject + 16;
+    static constexpr std::size_t kBrushSize = kObject + 12;
+    static constexpr std::size_t kFontSize = kObject + 92;
 };
 
 struct ExtCreatePen {
@@ -152,12 +169,14 @@ struct ExtCreatePen {
     static constexpr std::size_t kWidth = 32; // unsigned, logical units
     static constexpr std::size_t kBrushStyle = 36;
     static constexpr std::size_t kColour = 40;
+    static constexpr std::size_t kMinimumSize = kColour + 4;
 };
 
 struct ExtSelectClipRgn {
     static constexpr std::size_t kRegionSize = 8;
     static constexpr std::size_t kMode = 12;
     static constexpr std::size_t kRegion = 16;
+    static constexpr std::size_t kMinimumSize = kRegion;
 };
 
 // A region: a header of at least 32 bytes, then rectangles in device units.
@@ -180,6 +199,8 @@ struct BitBlt {
     static constexpr std::size_t kBitsOffset = 92;
     static constexpr std::size_t kBitsSize = 96;
     static constexpr std::size_t kSourceExtent = 100; // StretchBlt only
+    static constexpr std::size_t kMinimumSize = kBitsSize + 4;
+    static constexpr std::size_t kStretchMinimumSize = kSourceExtent + 8;
 };
 
 struct StretchDiBits {
@@ -192,6 +213,7 @@ struct StretchDiBits {
     static constexpr std::size_t kBitsSize = 60;
     static constexpr std::size_t kRop = 68;
     static constexpr std::size_t kDestExtent = 72;
+    static constexpr std::size_t kMinimumSize = kDestExtent + 8;
 };
 
 // Text output; the string and advances are given by offset from the
@@ -206,6 +228,7 @@ struct ExtTextOut {
     // Advances are 32 bits each, or x, y pairs with the Pdy option.
     static constexpr std::size_t kAdvanceSize = 4;
     static constexpr std::size_t kAdvancePairSize = 8;
+    static constexpr std::size_t kMinimumSize = kAdvancesOffset + 4;
 };
 
 } // namespace quorvel::emf

@@ -71,13 +71,12 @@ bool GdiClip::Combine(const QRegion& region, std::uint32_t mode) {
     return true;
 }
 
+// No clip is a clip to the whole image, never clipping switched off: Qt's
+// raster painter keeps a region that is no rectangle switched off when it
+// is set after that, and such clips after a restore or a removal were lost.
 void GdiClip::ApplyTo(QPainter& painter) const {
     painter.setTransform(QTransform());
-    if (clip_) {
-        painter.setClipRegion(*clip_);
-    } else {
-        painter.setClipping(false);
-    }
+    painter.setClipRegion(clip_ ? *clip_ : QRegion(targetRect_));
 }
 
 } // namespace quorvel

@@ -21,11 +21,8 @@ MetafilePicture::MetafilePicture(std::span<const std::uint8_t> bytes, const Meta
     image_.fill(Qt::transparent);
     QPainter painter(&image_);
     const RecordBytes records = RecordBytes(bytes).Sub(layout.recordsOffset, layout.recordsLength);
-    if (layout.form == MetafileForm::Enhanced) {
-        PlayEnhancedMetafile(records, layout, painter);
-    } else {
-        PlayWindowsMetafile(records, layout, painter);
-    }
+    tally_ = layout.form == MetafileForm::Enhanced ? PlayEnhancedMetafile(records, layout, painter)
+                                                   : PlayWindowsMetafile(records, layout, painter);
 }
 
 } // namespace quorvel

@@ -2,6 +2,7 @@
 
 #include "picture/core/picture.h"
 #include "picture/metafile/metafilelayout.h"
+#include "picture/metafile/playbacktally.h"
 
 #include <cstdint>
 #include <span>
@@ -18,9 +19,11 @@ public:
     MetafilePicture(std::span<const std::uint8_t> bytes, const MetafileLayout& layout);
 
     QImage Image() const override { return image_; }
+    const PlaybackTally& Tally() const { return tally_; }
 
 private:
     QImage image_;
+    PlaybackTally tally_;
 };
 
 } // namespace quorvel

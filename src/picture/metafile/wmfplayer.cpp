@@ -156,44 +156,44 @@ void ExtTextOut(MetafilePlayback& p, const RecordBytes& r) {
 }
 
 constexpr RecordHandler kHandlers[] = {
-    {kPolygon, Polygon},
-    {kPolyline, Polyline},
-    {kPolyPolygon, PolyPolygon},
-    {kMoveTo, Common::MoveTo},
-    {kLineTo, Common::LineTo},
-    {kEllipse, Common::Ellipse},
-    {kRectangle, Common::Rectangle},
-    {kRoundRect, Common::RoundRect},
-    {kSetPixel, Common::SetPixel},
-    {kArc, Common::Arc<ArcKind::Arc>},
-    {kPie, Common::Arc<ArcKind::Pie>},
-    {kChord, Common::Arc<ArcKind::Chord>},
-    {kSetWindowOrg, Common::SetWindowOrg},
-    {kSetWindowExt, Common::SetWindowExt},
-    {kSetBkMode, Common::SetBkMode},
-    {kSetBkColor, Common::SetBkColor},
-    {kSetPolyFillMode, Common::SetPolyFillMode},
-    {kSetTextAlign, Common::SetTextAlign},
-    {kSetTextColor, Common::SetTextColor},
-    {kSaveDc, Common::SaveDc},
-    {kRestoreDc, Common::RestoreDc},
-    {kSelectObject, Common::SelectObject},
-    {kDeleteObject, Common::DeleteObject},
-    {kCreatePenIndirect, Common::CreatePen},
-    {kCreateBrushIndirect, Common::CreateBrush},
-    {kCreateFontIndirect, Common::CreateFont},
-    {kCreatePalette, Common::CreatePlaceholder},
-    {kDibCreatePatternBrush, Common::CreatePlaceholder},
-    {kCreatePatternBrush, Common::CreatePlaceholder},
-    {kCreateRegion, Common::CreatePlaceholder},
-    {kExcludeClipRect, Common::ExcludeClipRect},
-    {kIntersectClipRect, Common::IntersectClipRect},
-    {kPatBlt, PatBlt},
-    {kDibBitBlt, DibBitBlt<false>},
-    {kDibStretchBlt, DibBitBlt<true>},
-    {kStretchDib, StretchDib},
-    {kTextOut, TextOut},
-    {kExtTextOut, ExtTextOut},
+    {kPolygon, Poly::kMinimumSize, Polygon},
+    {kPolyline, Poly::kMinimumSize, Polyline},
+    {kPolyPolygon, wmf::PolyPolygon::kMinimumSize, PolyPolygon},
+    {kMoveTo, OneField::kWithPoint, Common::MoveTo},
+    {kLineTo, OneField::kWithPoint, Common::LineTo},
+    {kEllipse, OneField::kWithBox, Common::Ellipse},
+    {kRectangle, OneField::kWithBox, Common::Rectangle},
+    {kRoundRect, wmf::RoundRect::kMinimumSize, Common::RoundRect},
+    {kSetPixel, wmf::SetPixel::kMinimumSize, Common::SetPixel},
+    {kArc, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Arc>},
+    {kPie, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Pie>},
+    {kChord, ArcRecord::kMinimumSize, Common::Arc<ArcKind::Chord>},
+    {kSetWindowOrg, OneField::kWithPoint, Common::SetWindowOrg},
+    {kSetWindowExt, OneField::kWithPoint, Common::SetWindowExt},
+    {kSetBkMode, OneField::kWithValue, Common::SetBkMode},
+    {kSetBkColor, OneField::kWithColour, Common::SetBkColor},
+    {kSetPolyFillMode, OneField::kWithValue, Common::SetPolyFillMode},
+    {kSetTextAlign, OneField::kWithValue, Common::SetTextAlign},
+    {kSetTextColor, OneField::kWithColour, Common::SetTextColor},
+    {kSaveDc, Record::kParams, Common::SaveDc},
+    {kRestoreDc, OneField::kWithValue, Common::RestoreDc},
+    {kSelectObject, OneField::kWithValue, Common::SelectObject},
+    {kDeleteObject, OneField::kWithValue, Common::DeleteObject},
+    {kCreatePenIndirect, OneField::kWithPen, Common::CreatePen},
+    {kCreateBrushIndirect, OneField::kWithBrush, Common::CreateBrush},
+    {kCreateFontIndirect, OneField::kWithFont, Common::CreateFont},
+    {kCreatePalette, Record::kParams, Common::CreatePlaceholder},
+    {kDibCreatePatternBrush, Record::kParams, Common::CreatePlaceholder},
+    {kCreatePatternBrush, Record::kParams, Common::CreatePlaceholder},
+    {kCreateRegion, Record::kParams, Common::CreatePlaceholder},
+    {kExcludeClipRect, OneField::kWithBox, Common::ExcludeClipRect},
+    {kIntersectClipRect, OneField::kWithBox, Common::IntersectClipRect},
+    {kPatBlt, wmf::PatBlt::kMinimumSize, PatBlt},
+    {kDibBitBlt, wmf::DibBitBlt::kMinimumSize, DibBitBlt<false>},
+    {kDibStretchBlt, wmf::DibStretchBlt::kMinimumSize, DibBitBlt<true>},
+    {kStretchDib, wmf::StretchDib::kMinimumSize, StretchDib},
+    {kTextOut, wmf::TextOut::kMinimumSize, TextOut},
+    {kExtTextOut, wmf::ExtTextOut::kMinimumSize, ExtTextOut},
 };
 
 // The records after the header, up to the end-of-file record or the first
@@ -216,9 +216,10 @@ void PlayRecords(const RecordBytes& records, MetafilePlayback& playback) {
 // The window (the bounding box of the placeable header until the records
 // set their own) is mapped onto the whole target. The records' own mapping
 // mode and viewport are not used: the target decides where the drawing goes.
-void PlayWindowsMetafile(RecordBytes records, const MetafileLayout& layout, QPainter& painter) {
+PlaybackTally PlayWindowsMetafile(RecordBytes records, const MetafileLayout& layout,
+                                  QPainter& painter) {
     if (layout.width <= 0 || layout.height <= 0) {
-        return;
+        return {};
     }
     GdiContext dc(painter, QSize(layout.width, layout.height), QTransform(), QPointF());
     dc.Mapping().SetMapMode(kMapAnisotropic);
@@ -226,8 +227,15 @@ void PlayWindowsMetafile(RecordBytes records, const MetafileLayout& layout, QPai
     dc.Mapping().SetWindowExt(layout.frame.size());
     dc.Mapping().SetViewportExt(QSizeF(layout.width, layout.height));
     MetafilePlayback playback{
-        dc, GdiObjectTable(records.U16(Header::kObjects), GdiObjectTable::SlotRule::LowestFree)};
+        dc,
+        GdiObjectTable(records.U16(Header::kObjects), GdiObjectTable::SlotRule::LowestFree),
+        {}};
     PlayRecords(records, playback);
+    return playback.tally;
+}
+
+std::span<const RecordHandler> WindowsRecordHandlers() {
+    return kHandlers;
 }
 
 } // namespace quorvel

@@ -70,40 +70,54 @@ struct Header {
     static constexpr std::size_t kSize = 18;
 };
 
-// Every record: its size in words (32 bits), its function, its parameters.
+// Every record: its size in words (32 bits), its function, its parameters;
+// a record without parameters is kParams bytes.
 struct Record {
     static constexpr std::size_t kSizeWords = 0;
     static constexpr std::size_t kFunction = 4;
     static constexpr std::size_t kParams = 6;
 };
 
-// The records of one field: a value (a setting, a colour, a mode, a save
-// level or an object's slot), an object created, a point or extent (y before
-// x), or a box (backwards).
+// The records of one field: a value (a setting, a mode, a save level or an
+// object's slot), a colour, an object created, a point or extent (y before
+// x), or a box (backwards); and their sizes with that field. The logical pen
+// is 10 bytes, the brush 8, the font 18 before its face, a string of up to
+// 32 bytes that ends at its zero.
 struct OneField {
     static constexpr std::size_t kField = 6;
+    static constexpr std::size_t kWithValue = kField + 2;
+    static constexpr std::size_t kWithColour = kField + 4;
+    static constexpr std::size_t kWithPoint = kField + 4;
+    static constexpr std::size_t kWithBox = kField + 8;
+    static constexpr std::size_t kWithPen = kField + 10;
+    static constexpr std::size_t kWithBrush = kField + 8;
+    static constexpr std::size_t kWithFont = kField + 18;
 };
 
 // Polylines and polygons: the count, then points x before y.
 struct Poly {
     static constexpr std::size_t kCount = 6;
     static constexpr std::size_t kPoints = 8;
+    static constexpr std::size_t kMinimumSize = kPoints;
 };
 
 // Several polygons: their count, each one's count, then all points.
 struct PolyPolygon {
     static constexpr std::size_t kFigureCount = 6;
     static constexpr std::size_t kCounts = 8;
+    static constexpr std::size_t kMinimumSize = kCounts;
 };
 
 struct RoundRect {
     static constexpr std::size_t kCorner = 6; // height, width
     static constexpr std::size_t kBox = 10;
+    static constexpr std::size_t kMinimumSize = kBox + 8;
 };
 
 struct SetPixel {
     static constexpr std::size_t kColour = 6;
     static constexpr std::size_t kPoint = 10;
+    static constexpr std::size_t kMinimumSize = kPoint + 4;
 };
 
 // Arcs, chords and pies.
@@ -111,6 +125,7 @@ struct ArcRecord {
     static constexpr std::size_t kEnd = 6;
     static constexpr std::size_t kStart = 10;
     static constexpr std::size_t kBox = 14;
+    static constexpr std::size_t kMinimumSize = kBox + 8;
 };
 
 // The count, the string, then the reference point at an even offset.
@@ -118,6 +133,7 @@ struct TextOut {
     static constexpr std::size_t kCount = 6;
     static constexpr std::size_t kString = 8;
     static constexpr std::size_t kPointSize = 4;
+    static constexpr std::size_t kMinimumSize = kString;
 };
 
 // The rectangle (x before y) is there only with the opaque or clipped
@@ -129,21 +145,25 @@ struct ExtTextOut {
     static constexpr std::size_t kRect = 14;
     static constexpr std::size_t kRectSize = 8;
     static constexpr std::size_t kAdvanceSize = 2;
+    static constexpr std::size_t kMinimumSize = kRect;
 };
 
 struct PatBlt {
     static constexpr std::size_t kRop = 6;   // 32 bits
     static constexpr std::size_t kDest = 10; // sized box
+    static constexpr std::size_t kMinimumSize = kDest + 8;
 };
 
 // Bitmap copies, with a packed bitmap at the end or without one; without,
 // one more (reserved) word comes before the destination, and the record
-// fills by the raster operation.
+// fills by the raster operation. The form with a bitmap is the shorter
+// before its bitmap.
 struct DibBitBlt {
     static constexpr std::size_t kRop = 6;
     static constexpr std::size_t kSource = 10; // point; the extent is the destination's
     static constexpr std::size_t kDest = 14;   // sized box
     static constexpr std::size_t kBitmap = 22;
+    static constexpr std::size_t kMinimumSize = kBitmap;
     static constexpr std::size_t kSizeWithoutBitmap = 24;
     static constexpr std::size_t kDestWithoutBitmap = 16;
 };
@@ -153,6 +173,7 @@ struct DibStretchBlt {
     static constexpr std::size_t kSource = 10; // sized box
     static constexpr std::size_t kDest = 18;   // sized box
     static constexpr std::size_t kBitmap = 26;
+    static constexpr std::size_t kMinimumSize = kBitmap;
     static constexpr std::size_t kSizeWithoutBitmap = 28;
     static constexpr std::size_t kDestWithoutBitmap = 20;
 };
@@ -162,6 +183,7 @@ struct StretchDib {
     static constexpr std::size_t kSource = 12; // sized box, in the bitmap's row order
     static constexpr std::size_t kDest = 20;   // sized box
     static constexpr std::size_t kBitmap = 28;
+    static constexpr std::size_t kMinimumSize = kBitmap;
 };
 
 } // namespace quorvel::wmf

@@ -36,6 +36,7 @@ enum : std::uint32_t {
     kSetViewportExt = 11,
     kSetMapMode = 17,
     kMoveTo = 27,
+    kExcludeClip = 29,
     kIntersectClip = 30,
     kSaveDc = 33,
     kRestoreDc = 34,
@@ -50,6 +51,8 @@ enum : std::uint32_t {
     kBeginPath = 59,
     kEndPath = 60,
     kFillPath = 62,
+    kSelectClipPath = 67,
+    kExtSelectClipRgn = 75,
     kPolygon16 = 86,
     kPolyPolygon16 = 91,
 };
@@ -72,6 +75,21 @@ Bytes EmfWithOffsetFrame() {
     return emf.Add(kRectangle, {110, 110, 150, 150}).Build();
 }
 
+// A clip that is no rectangle, drawn through and removed by a restore,
+// before the clip under test.
+EmfBuilder EmfAfterARestoredClip() {
+    EmfBuilder emf = EmfWithGreenBrushAndRedPen();
+    emf.Add(kSaveDc, {}).Add(kIntersectClip, {0, 0, 20, 20}).Add(kExcludeClip, {5, 5, 10, 10});
+    emf.Add(kRectangle, {0, 0, 20, 20}).Add(kRestoreDc, {-1});
+    return emf;
+}
+
+// A region replacing the clip: two bands in device pixels, 0..40 and 60..100
+// high and 50 wide, so that it is no rectangle.
+const std::vector<std::int32_t> kTwoBands = {64,  5, 32, 1,  2,  32, 0,  0,  100,
+                                             100, 0, 0,  50, 40, 0,  60, 50, 100};
+const std::vector<Probe> kInsideBandsOnly = {{30, 20, kGreen}, {30, 50, kClear}, {70, 20, kClear}};
+
 // Windows metafile records; the builder's box maps 1 : 1 onto 100 x 100 pixels.
 enum : std::uint16_t {
     kWmfSaveDc = 0x001E,
@@ -85,6 +103,8 @@ enum : std::uint16_t {
     kWmfCreatePen = 0x02FA,
     kWmfCreateBrush = 0x02FC,
     kWmfPolygon = 0x0324,
+    kWmfExcludeClip = 0x0415,
+    kWmfIntersectClip = 0x0416,
     kWmfEllipse = 0x0418,
     kWmfRectangle = 0x041B,
 };
@@ -205,6 +225,26 @@ const Case kCases[] = {
          .Add(kRectangle, {10, 10, 90, 90})
          .Build(),
      {{30, 50, kGreen}, {70, 50, kClear}}},
+    {"enhanced_region_clip_lost_after_a_restore",
+     EmfAfterARestoredClip()
+         .Add(kExtSelectClipRgn, kTwoBands)
+         .Add(kRectangle, {10, 10, 90, 90})
+         .Build(),
+     kInsideBandsOnly},
+    {"enhanced_clip_path_clip_lost_after_a_removed_clip",
+     EmfWithGreenBrushAndRedPen()
+         .Add(kIntersectClip, {0, 0, 20, 20})
+         .Add(kExcludeClip, {5, 5, 10, 10})
+         .Add(kRectangle, {0, 0, 20, 20})
+         .Add(kExtSelectClipRgn, {0, 5})
+         .Add(kBeginPath, {})
+         .Add(kRectangle, {0, 0, 50, 40})
+         .Add(kRectangle, {0, 60, 50, 100})
+         .Add(kEndPath, {})
+         .Add(kSelectClipPath, {5})
+         .Add(kRectangle, {10, 10, 90, 90})
+         .Build(),
+     kInsideBandsOnly},
     {"enhanced_path_not_filled",
      EmfWithGreenBrushAndRedPen()
          .Add(kBeginPath, {})
@@ -283,6 +323,18 @@ const Case kCases[] = {
          .Add(kWmfRectangle, {50, 50, 10, 10})
          .Build(),
      {{30, 30, kBlue}}},
+    {"placeable_clip_lost_after_a_restore",
+     WmfWithGreenBrushAndRedPen()
+         .Add(kWmfSaveDc, {})
+         .Add(kWmfIntersectClip, {20, 20, 0, 0})
+         .Add(kWmfExcludeClip, {10, 10, 5, 5})
+         .Add(kWmfRectangle, {20, 20, 0, 0})
+         .Add(kWmfRestoreDc, {-1})
+         .Add(kWmfExcludeClip, {60, 100, 40, 0})
+         .Add(kWmfIntersectClip, {100, 50, 0, 0})
+         .Add(kWmfRectangle, {90, 90, 10, 10})
+         .Build(),
+     kInsideBandsOnly},
     {"placeable_saved_state_not_restored",
      WmfWithGreenBrushAndRedPen()
          .Add(kWmfSaveDc, {})
