@@ -2,6 +2,7 @@
 
 #include "app/errorreport.h"
 #include "app/givenfile.h"
+#include "app/namefilters.h"
 #include "app/resultfiles.h"
 #include "app/resultmessages.h"
 #include "app/resultrecord.h"
@@ -17,7 +18,6 @@
 #include "face/overlay.h"
 #include "face/wizsteps.h"
 #include "numtext/failure.h"
-#include "picture/photo/photoformats.h"
 #include "picture/photo/photoimport.h"
 #include "view/zoomanchor.h"
 
@@ -93,16 +93,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     button->setGeometry(rect);
     button->setAutoDefault(true); // Enter presses the focused button; none is the default
     return button;
-}
-
-// Qt matches these patterns case-sensitively here, and cameras write .JPG.
-QString PhotoFilter() {
-    QStringList patterns;
-    for (const char* extension : kPhotoExtensions) {
-        const QString lower = QString::fromLatin1(extension);
-        patterns << QStringLiteral("*.") + lower << QStringLiteral("*.") + lower.toUpper();
-    }
-    return QStringLiteral("写真 (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace
