@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/core/picture.h"
+#include "picture/picturereaders.h"
 
 #include <array>
 #include <memory>
@@ -27,8 +28,20 @@ struct PictureFormat {
 
 // Every file format the program takes, one row per extension. The loader,
 // the open dialogs' filters and the desktop entry's MimeType line are all
-// made from this table.
-extern const std::array<PictureFormat, 10> kPictureFormats;
+// made from this table; its order is the order of the desktop entry's MIME
+// types and of each filter's patterns.
+inline constexpr std::array kPictureFormats{
+    PictureFormat{FormatKind::Bitmap, "bmp", "image/bmp", &ReadBitmapPicture},
+    PictureFormat{FormatKind::Icon, "ico", "image/vnd.microsoft.icon", &ReadIconPicture},
+    PictureFormat{FormatKind::Metafile, "wmf", "image/wmf", &ReadMetafilePicture},
+    PictureFormat{FormatKind::Metafile, "emf", "image/emf", &ReadMetafilePicture},
+    PictureFormat{FormatKind::Photo, "jpg", "image/jpeg", nullptr},
+    PictureFormat{FormatKind::Photo, "jpeg", "image/jpeg", nullptr},
+    PictureFormat{FormatKind::Photo, "png", "image/png", nullptr},
+    PictureFormat{FormatKind::Photo, "tif", "image/tiff", nullptr},
+    PictureFormat{FormatKind::Photo, "tiff", "image/tiff", nullptr},
+    PictureFormat{FormatKind::Photo, "webp", "image/webp", nullptr},
+};
 
 // The row of the name's extension (ExtensionOf), ASCII case ignored; null
 // for any other name.
