@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto& raster = dynamic_cast<quorvel::Raster&>(*picture);
         raster.TrackSource(quorvel::FileIdentity{}, true);
         quorvel::DrawingSurface& surface = picture->GetDrawingSurface();
-        surface.SetPenColor(0x0000FF);
+        surface.SetPenColor(quorvel::Rgb{255, 0, 0});
         surface.MoveTo(-3, -3);
         surface.LineTo(w + 3, h / 2);
         surface.SetPenWidth(2);
-        surface.SetPenColor(0xFF0000);
+        surface.SetPenColor(quorvel::Rgb{0, 0, 255});
         surface.LineTo(w / 2, h + 3);
         surface.Ellipse(1, 1, w, h);
         picture->Image();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quorvel and starts it from the project
-# folder, where its read-me document "Quorvel.txt" lies.
+# folder; its read-me document "Quorvel.txt" is built beside the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

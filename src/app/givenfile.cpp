@@ -1,6 +1,6 @@
 #include "app/givenfile.h"
 
-#include "picture/photo/photoformats.h"
+#include "picture/pictureformats.h"
 
 #include <QFile>
 #include <QFileInfo>

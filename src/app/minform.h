@@ -104,8 +104,8 @@ private:
     FileChooser OpenResultDialog;
     FileChooser SaveResultDialog;
     // EditCX to EditX, indexed by Field.
-    std::array<QLineEdit*, 11> Edits{};
-    std::array<QLabel*, 11> RowLabels{}; // Label1 to Label11
+    std::array<QLineEdit*, kFieldCount> Edits{};
+    std::array<QLabel*, kFieldCount> RowLabels{}; // Label1 to Label11
     QLabel* Label12 = nullptr;
     QLabel* LabelAP = nullptr;
     QPushButton* RedrawButton = nullptr;

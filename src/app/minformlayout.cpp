@@ -4,12 +4,12 @@
 #include "app/mainmenu.h"
 #include "app/minform.h"
 #include "app/minformtexts.h"
+#include "app/namefilters.h"
 #include "app/widgets/dockarea.h"
 #include "app/widgets/formscale.h"
 #include "app/widgets/namedcontrols.h"
 #include "app/widgets/notifyingslider.h"
 #include "app/widgets/splitterbar.h"
-#include "picture/photo/photoformats.h"
 
 #include <QAction>
 #include <QFrame>
@@ -36,16 +36,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     button->setGeometry(rect);
     button->setAutoDefault(true); // Enter presses the focused button; none is the default
     return button;
-}
-
-// Qt matches these patterns case-sensitively here, and cameras write .JPG.
-QString PhotoFilter() {
-    QStringList patterns;
-    for (const char* extension : kPhotoExtensions) {
-        const QString lower = QString::fromLatin1(extension);
-        patterns << QStringLiteral("*.") + lower << QStringLiteral("*.") + lower.toUpper();
-    }
-    return QStringLiteral("写真 (%1)").arg(patterns.join(QLatin1Char(' ')));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "face/facefields.h"
 #include "face/wizsteps.h"
 
 #include <array>
@@ -33,7 +34,7 @@ struct ParameterRow {
 };
 
 // Indexed by Field, EditCX to EditX.
-inline constexpr std::array<ParameterRow, 11> kParameterRows{{
+inline constexpr std::array<ParameterRow, kFieldCount> kParameterRows{{
     {"Label1", "cx", "EditCX", "0"},
     {"Label2", "cy", "EditCY", "0"},
     {"Label3", "r", "EditR", "100"},

@@ -1,5 +1,6 @@
 #include "app/openfiledialog.h"
 
+#include "app/namefilters.h"
 #include "numtext/floatsettings.h"
 
 #include <QFileDialog>
@@ -13,7 +14,7 @@ namespace {
 // Qt reads the patterns from the parentheses, and "*.*" would list only names
 // with a dot; the all-files entry is widened to "*" where the dialog applies it.
 const QString allFiles = QStringLiteral("全てのﾌｧｲﾙ (*.*)");
-const QStringList filters{QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ (*.bmp)"), allFiles};
+const QStringList filters{BitmapFilter(), allFiles};
 
 // Qt gives the chosen entry's patterns to the dialog's file list first and
 // then announces the choice, so this runs after it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "face/facefields.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <array>
@@ -15,7 +17,7 @@ struct ResultRecord {
     std::string picture;
     std::string photo;
     int step = 0;
-    std::array<std::string, 11> fields;
+    std::array<std::string, kFieldCount> fields;
     std::string age;
 };
 

@@ -1,5 +1,6 @@
 #include "app/verdiag.h"
 
+#include "app/programversion.h"
 #include "app/widgets/formscale.h"
 #include "app/widgets/namedcontrols.h"
 
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <string>
 
 namespace quorvel {
 TVersionDialog::TVersionDialog(QWidget* owner)
@@ -23,7 +25,8 @@ TVersionDialog::TVersionDialog(QWidget* owner)
     Image1->setPixmap(QPixmap(QStringLiteral(":/MAINICON")));
     Image1->move(scale.Point(20, 28));
     Image1->adjustSize();
-    Label1 = MakeLabel(this, "Label1", "Quorvella Ver 1.1", scale.Point(72, 20));
+    const std::string product = std::string("Quorvella Ver ") + kProgramVersion;
+    Label1 = MakeLabel(this, "Label1", product.c_str(), scale.Point(72, 20));
     Label2 = MakeLabel(this, "Label2", "作者: Quorvel 開発チーム", scale.Point(72, 48));
 
     Button1->setFocus();

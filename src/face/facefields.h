@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quorvel {
@@ -19,6 +20,9 @@ enum class Field {
     EditX,
     LabelAP
 };
+
+// The parameter panel's fields: every Field before the age label.
+inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::LabelAP);
 
 // The face model's only store: the texts of the main window's fields. Writing
 // a text changes that text and nothing else.

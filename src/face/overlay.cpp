@@ -12,8 +12,8 @@
 namespace quorvel {
 namespace {
 
-constexpr std::uint32_t red = 0x0000FF; // 0x00BBGGRR
-constexpr std::uint32_t blue = 0xFF0000;
+constexpr Rgb red{255, 0, 0};
+constexpr Rgb blue{0, 0, 255};
 constexpr double pi = 3.141592653589793;
 constexpr double radiansPerDegree = 1.0 / 180.0; // multiplied after pi, as (i * pi) * (1/180)
 constexpr double jawRise = 1.5;                // bulge slope from 90 to 120 and 270 to 240 degrees

@@ -1,50 +1,46 @@
 #include "picture/pictureloader.h"
 
-#include "picture/bmp/bitmapreader.h"
+#include "numtext/failure.h"
+#include "picture/core/picturemessages.h"
 #include "picture/fileextension.h"
-#include "picture/icon/iconfile.h"
-#include "picture/metafile/metafile.h"
 #include "picture/picturefile.h"
+#include "picture/pictureformats.h"
 #include "picture/raster/raster.h"
-
-#include <vector>
 
 namespace quorvel {
 namespace {
 
-// The whole file read into a new picture, in memory no one else sees yet.
-std::unique_ptr<Picture> ReadPicture(PictureKind kind, PictureFile& file) {
-    if (kind == PictureKind::Bitmap) {
-        std::unique_ptr<Raster> raster = ReadBitmap(file);
-        file.ConfirmUnchanged();
-        raster->TrackSource(file.Identity(), !file.RecentlyModified());
-        return raster;
+// The format the name's extension stands for, checked before the file is
+// opened. Photos have no reader here: they are imported, never loaded as such.
+const PictureFormat& LoadableFormatOf(const std::string& fileName) {
+    const PictureFormat* format = FindPictureFormat(fileName);
+    if (format == nullptr || format->read == nullptr) {
+        throw Failure(WithText(kUnknownExtensionMessage, ExtensionOf(fileName)));
     }
-    const std::vector<std::uint8_t> bytes = file.ReadRest();
-    file.ConfirmUnchanged();
-    return kind == PictureKind::Icon ? ReadIconFile(bytes) : ReadMetafileFile(bytes);
+    return *format;
 }
 
 } // namespace
 
 std::unique_ptr<Picture> LoadPictureFile(const std::string& fileName) {
-    const PictureKind kind = PictureKindOf(fileName);
+    const PictureFormat& format = LoadableFormatOf(fileName);
     PictureFile file(fileName);
-    return ReadPicture(kind, file);
+    return format.read(file);
 }
 
 // The file is opened every time, so a file that was removed or made
 // unreadable fails as it would at a first load. When it is still the very
 // file the raster was read from, only what drawing changed is put back.
 void ReloadPictureFile(const std::string& fileName, std::unique_ptr<Picture>& current) {
-    const PictureKind kind = PictureKindOf(fileName);
+    const PictureFormat& format = LoadableFormatOf(fileName);
     PictureFile file(fileName);
-    if (auto* raster = dynamic_cast<Raster*>(current.get());
-        raster != nullptr && kind == PictureKind::Bitmap && raster->CanRestore(file.Identity())) {
+    if (auto* raster = dynamic_cast<Raster*>(current.get()); raster != nullptr &&
+                                                             format.kind == FormatKind::Bitmap &&
+                                                             raster->CanRestore(file.Identity())) {
         raster->RestoreSource();
         return;
     }
-    std::unique_ptr<Picture> loaded = ReadPicture(kind, file);
+    std::unique_ptr<Picture> loaded = format.read(file);
     if (current) {
         loaded->changeNotice_ = std::move(current->changeNotice_);
         loaded->areaNotice_ = std::move(current->areaNotice_);

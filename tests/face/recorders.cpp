@@ -26,9 +26,10 @@ void RecordingSurface::SetPenWidth(int width) {
     calls.push_back("PenWidth " + std::to_string(width));
 }
 
-void RecordingSurface::SetPenColor(std::uint32_t colour) {
+// Written blue first, as the calls have always been recorded.
+void RecordingSurface::SetPenColor(Rgb colour) {
     char text[32];
-    std::snprintf(text, sizeof text, "PenColor %06X", colour);
+    std::snprintf(text, sizeof text, "PenColor %02X%02X%02X", colour.b, colour.g, colour.r);
     calls.emplace_back(text);
 }
 

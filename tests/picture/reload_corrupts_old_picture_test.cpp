@@ -170,7 +170,7 @@ TEST(ReloadKeepsOldSurface, NewSurfaceStartsAfresh) {
     std::unique_ptr<Picture> current = LoadPictureFile(dir + "/face.bmp");
     DrawingSurface& old = current->GetDrawingSurface();
     old.SetPenWidth(3);
-    old.SetPenColor(0x0000FF);
+    old.SetPenColor(Rgb{255, 0, 0});
     old.MoveTo(3, 2);
     ReloadPictureFile(dir + "/face.bmp", current);
     current->GetDrawingSurface().LineTo(2, 0);

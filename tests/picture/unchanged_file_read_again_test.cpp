@@ -33,7 +33,7 @@ void WriteSettled(const std::string& path, const std::vector<std::uint8_t>& byte
 void Overlay(Picture& picture, int ellipseSide) {
     DrawingSurface& surface = picture.GetDrawingSurface();
     surface.SetPenWidth(2);
-    surface.SetPenColor(0x0000FF);
+    surface.SetPenColor(Rgb{255, 0, 0});
     surface.MoveTo(0, 3);
     surface.LineTo(15, 12);
     surface.Ellipse(-ellipseSide, -ellipseSide, ellipseSide, ellipseSide);

@@ -1,10 +1,10 @@
 #include "picture/bmp/dibimage.h"
 
 #include "picture/bmp/infoheader.h"
+#include "picture/raster/maskchannel.h"
 #include "picture/raster/pixelformat.h"
 
 #include <array>
-#include <bit>
 #include <vector>
 
 namespace quorvel {
@@ -13,29 +13,6 @@ namespace {
 
 constexpr int kMaxEmbeddedSide = 1 << 15;
 constexpr std::int64_t kMaxEmbeddedPixels = std::int64_t{1} << 26;
-
-// A colour channel under a bit mask, widened to 8 bits.
-class Channel {
-public:
-    explicit Channel(std::uint32_t mask) : mask_(mask) {
-        if (mask != 0) {
-            shift_ = std::countr_zero(mask);
-            max_ = mask >> shift_;
-        }
-    }
-    int Of(std::uint32_t pixel) const {
-        if (max_ == 0) {
-            return 0;
-        }
-        const std::uint64_t value = (pixel & mask_) >> shift_;
-        return static_cast<int>((value * 255 + max_ / 2) / max_);
-    }
-
-private:
-    std::uint32_t mask_;
-    int shift_ = 0;
-    std::uint32_t max_ = 0;
-};
 
 // Uncompressed rows of 1, 4, 8 or 24 bits, or 16 or 32 bits, with or without bit fields.
 bool Decodable(const InfoHeader& header) {
@@ -118,7 +95,8 @@ QImage DecodeDibRows(const DibLayout& dib, RecordBytes info, RecordBytes rows, b
         const std::size_t at = dib.paletteOffset + 4 * i;
         palette[i] = 0xFF000000 | info.U24(at);
     }
-    const Channel red(dib.masks[0]), green(dib.masks[1]), blue(dib.masks[2]), alpha(dib.masks[3]);
+    const MaskChannel red(dib.masks[0]), green(dib.masks[1]), blue(dib.masks[2]),
+        alpha(dib.masks[3]);
 
     QImage image(dib.width, dib.height, QImage::Format_ARGB32);
     if (image.isNull()) {
@@ -143,9 +121,10 @@ QImage DecodeDibRows(const DibLayout& dib, RecordBytes info, RecordBytes rows, b
             } else {
                 const std::uint32_t pixel =
                     bits == 16 ? rows.U16(start + 2 * x) : rows.U32(start + 4 * x);
-                const int a = bits == 32 ? alpha.Of(pixel) : 255;
+                const int a = bits == 32 ? static_cast<int>(alpha.Of(pixel)) : 255;
                 anyAlpha = anyAlpha || (bits == 32 && a != 0);
-                colour = qRgba(red.Of(pixel), green.Of(pixel), blue.Of(pixel), a);
+                colour = qRgba(static_cast<int>(red.Of(pixel)), static_cast<int>(green.Of(pixel)),
+                               static_cast<int>(blue.Of(pixel)), a);
             }
             line[x] = colour;
         }

@@ -4,17 +4,25 @@
 
 #include <QRgb>
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace quorvel {
 
-// One colour channel of a 16- or 32-bit pixel, widened or narrowed to 8 bits.
+// One colour channel of a 16- or 32-bit pixel, widened or narrowed to 8 bits
+// with ScaleChannel: narrower channels repeat their bits (a 5-bit 3 shows as
+// 24), wider ones keep their top 8. This is the one conversion for bitmap
+// files, the colour matching of drawing and the images icons and metafiles
+// embed, so the same pixel shows the same everywhere; the bitmap suite's
+// reference renderings widen the same way.
 class MaskChannel {
 public:
     explicit MaskChannel(std::uint32_t mask) : mask_(mask) {
-        MaskShape shape = ShapeOfMask(mask);
-        shift_ = shape.shift;
-        bits_ = shape.bits;
+        shift_ = ShapeOfMask(mask).shift;
+        // The span from the lowest to the highest mask bit: a bitmap's masks
+        // are contiguous, so this is their bit count; an embedded image's
+        // need not be, and no value then falls outside the table.
+        bits_ = std::bit_width(mask >> shift_);
         if (bits_ < 8) {
             for (std::uint32_t v = 0; v < (1u << bits_); ++v) {
                 narrow_[v] = static_cast<std::uint8_t>(ScaleChannel(v, bits_, 8));

@@ -7,9 +7,9 @@ namespace {
 
 constexpr std::uint32_t kFillColour = 0xFFFFFF;
 
-// The surface's colours come as 0x00BBGGRR.
-std::uint32_t FromBgr(std::uint32_t colour) {
-    return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+// The raster's painter takes colours packed as 0x00RRGGBB.
+std::uint32_t PackedRgb(Rgb colour) {
+    return std::uint32_t{colour.r} << 16 | std::uint32_t{colour.g} << 8 | colour.b;
 }
 
 } // namespace
@@ -23,8 +23,8 @@ void RasterSurface::SetPenWidth(int width) {
     }
 }
 
-void RasterSurface::SetPenColor(std::uint32_t colour) {
-    penColour_ = FromBgr(colour);
+void RasterSurface::SetPenColor(Rgb colour) {
+    penColour_ = PackedRgb(colour);
 }
 
 void RasterSurface::MoveTo(std::int32_t x, std::int32_t y) {

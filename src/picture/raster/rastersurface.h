@@ -18,7 +18,7 @@ public:
     RasterSurface(Raster& raster, DrawingJournal* journal);
 
     void SetPenWidth(int width) override;
-    void SetPenColor(std::uint32_t colour) override;
+    void SetPenColor(Rgb colour) override;
     void MoveTo(std::int32_t x, std::int32_t y) override;
     void LineTo(std::int32_t x, std::int32_t y) override;
     void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
-constexpr std::uint32_t kRedBgr = 0x0000FF;
+constexpr Rgb kRedPen{255, 0, 0};
 
 bool HasRed(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
@@ -41,7 +41,7 @@ TEST_P(BlankRasterRedrawn, KeepsItsJournalBounded) {
     const auto picture = MakeBlankRaster(kWidth, kHeight);
     for (int redraw = 0; redraw < GetParam().count; ++redraw) {
         DrawingSurface& surface = picture->GetDrawingSurface();
-        surface.SetPenColor(kRedBgr);
+        surface.SetPenColor(kRedPen);
         surface.SetPenWidth(2);
         surface.MoveTo(0, 20);
         surface.LineTo(kWidth, 20);

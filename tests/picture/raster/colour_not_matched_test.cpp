@@ -42,7 +42,7 @@ BmpFixture WithMasks(std::uint16_t bitsPerPixel, std::vector<std::uint32_t> mask
 struct ColourCase {
     const char* name;
     std::function<std::unique_ptr<Picture>()> picture;
-    std::uint32_t pen;   // 0x00BBGGRR, as the surface takes it
+    Rgb pen;
     std::uint32_t shown; // 0x00RRGGBB, as the image shows it
 };
 
@@ -52,25 +52,27 @@ std::function<std::unique_ptr<Picture>()> From(const BmpFixture& f) {
 
 const ColourCase kCases[] = {
     // (255 - g)^2 + 2 g^2 is least at g = 85.
-    {"grey_table_red_to_nearest_grey", From(Blank(8, Greys(256, 1))), 0x0000FF, 0x555555},
-    {"grey_table_blue_to_nearest_grey", From(Blank(8, Greys(256, 1))), 0xFF0000, 0x555555},
-    {"grey_ramp_4_bit", From(Blank(4, Greys(16, 17))), 0x0000FF, 0x555555},
-    {"black_white_table_red_to_black", From(Blank(1, {0x000000, 0xFFFFFF})), 0x0000FF, 0x000000},
-    {"black_white_table_light_grey_to_white", From(Blank(1, {0x000000, 0xFFFFFF})), 0xC0C0C0,
-     0xFFFFFF},
-    {"table_holding_red_exact", From(Blank(4, {0x000000, 0x0000FF, 0xFF0000})), 0x0000FF, 0xFF0000},
-    {"entry_beyond_depth_not_used", From(Blank(1, {0x000000, 0xFFFFFF, 0xFF0000})), 0x0000FF,
+    {"grey_table_red_to_nearest_grey", From(Blank(8, Greys(256, 1))), Rgb{255, 0, 0}, 0x555555},
+    {"grey_table_blue_to_nearest_grey", From(Blank(8, Greys(256, 1))), Rgb{0, 0, 255}, 0x555555},
+    {"grey_ramp_4_bit", From(Blank(4, Greys(16, 17))), Rgb{255, 0, 0}, 0x555555},
+    {"black_white_table_red_to_black", From(Blank(1, {0x000000, 0xFFFFFF})), Rgb{255, 0, 0},
+     0x000000},
+    {"black_white_table_light_grey_to_white", From(Blank(1, {0x000000, 0xFFFFFF})),
+     Rgb{192, 192, 192}, 0xFFFFFF},
+    {"table_holding_red_exact", From(Blank(4, {0x000000, 0x0000FF, 0xFF0000})), Rgb{255, 0, 0},
+     0xFF0000},
+    {"entry_beyond_depth_not_used", From(Blank(1, {0x000000, 0xFFFFFF, 0xFF0000})), Rgb{255, 0, 0},
      0x000000},
     // Five bits: 16 shows as 132 and 15 as 123, so 128 takes 16.
-    {"555_nearest_expressible", From(Blank(16)), 0x808080, 0x848484},
-    {"565_green_six_bits", From(WithMasks(16, {0xF800, 0x07E0, 0x001F})), 0x008000, 0x008200},
-    {"24_bit_exact", From(Blank(24)), 0x123456, 0x563412},
-    {"32_bit_exact", From(Blank(32)), 0x123456, 0x563412},
-    {"32_bit_reversed_fields_exact", From(WithMasks(32, {0xFF, 0xFF00, 0xFF0000})), 0x123456,
-     0x563412},
+    {"555_nearest_expressible", From(Blank(16)), Rgb{128, 128, 128}, 0x848484},
+    {"565_green_six_bits", From(WithMasks(16, {0xF800, 0x07E0, 0x001F})), Rgb{0, 128, 0}, 0x008200},
+    {"24_bit_exact", From(Blank(24)), Rgb{0x56, 0x34, 0x12}, 0x563412},
+    {"32_bit_exact", From(Blank(32)), Rgb{0x56, 0x34, 0x12}, 0x563412},
+    {"32_bit_reversed_fields_exact", From(WithMasks(32, {0xFF, 0xFF00, 0xFF0000})),
+     Rgb{0x56, 0x34, 0x12}, 0x563412},
     // Seven bits: 64 shows as 129 and 63 as 126.
-    {"7_18_7_fields_nearest", From(WithMasks(32, {0xFE000000, 0x01FFFF80, 0x7F})), 0x808080,
-     0x818081},
+    {"7_18_7_fields_nearest", From(WithMasks(32, {0xFE000000, 0x01FFFF80, 0x7F})),
+     Rgb{128, 128, 128}, 0x818081},
     {"run_length_raster_exact",
      [] {
          BmpFixture f = Blank(8, Greys(256, 1));
@@ -78,8 +80,8 @@ const ColourCase kCases[] = {
          f.pixels = {2, 7, 0, 0, 2, 7, 0, 1};
          return ReadBitmapFile(f.Bytes());
      },
-     0x0000FF, 0xFF0000},
-    {"blank_raster_exact", [] { return MakeBlankRaster(2, 2); }, 0x123456, 0x563412},
+     Rgb{255, 0, 0}, 0xFF0000},
+    {"blank_raster_exact", [] { return MakeBlankRaster(2, 2); }, Rgb{0x56, 0x34, 0x12}, 0x563412},
 };
 
 class ColourNotMatched : public testing::TestWithParam<ColourCase> {};
@@ -110,7 +112,7 @@ TEST(PixelPackingWrong, FourBitWriteKeepsNeighbour) {
     f.pixels = PackRows(4, {{2, 2, 2}, {2, 2, 2}});
     std::unique_ptr<Picture> picture = ReadBitmapFile(f.Bytes());
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(0x0000FF);
+    surface.SetPenColor(Rgb{255, 0, 0});
     surface.MoveTo(1, 0);
     surface.LineTo(2, 0);
     const QImage image = picture->Image();

@@ -18,8 +18,8 @@ using testing_support::ReachableFromBorder;
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kRedBgr = 0x0000FF; // as the surface takes colours
-constexpr std::uint32_t kRed = 0xFF0000;    // as the image shows them
+constexpr Rgb kRedPen{255, 0, 0};
+constexpr std::uint32_t kRed = 0xFF0000; // as the image shows them
 
 struct ThinLine {
     const char* name;
@@ -75,7 +75,7 @@ TEST_P(ThinLineWrongPixels, CoversSegmentWithoutEndPoint) {
     for (int width : {0, 1}) {
         std::unique_ptr<Picture> picture = PlainBitmap(20, 20, kBlack);
         DrawingSurface& surface = picture->GetDrawingSurface();
-        surface.SetPenColor(kRedBgr);
+        surface.SetPenColor(kRedPen);
         surface.SetPenWidth(width);
         surface.MoveTo(line.x0, line.y0);
         surface.LineTo(line.x1, line.y1);
@@ -99,7 +99,7 @@ std::set<int> RowsAt(const QImage& image, int x, std::uint32_t colour) {
 QImage Stroke(int width, int x0, int y0, int x1, int y1) {
     std::unique_ptr<Picture> picture = PlainBitmap(30, 30, kBlack);
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRedPen);
     surface.SetPenWidth(width);
     surface.MoveTo(x0, y0);
     surface.LineTo(x1, y1);
@@ -151,7 +151,7 @@ class OutlineHasGaps : public testing::TestWithParam<Outline> {};
 TEST_P(OutlineHasGaps, ClosedChainEnclosesInside) {
     std::unique_ptr<Picture> picture = PlainBitmap(30, 30, kBlack);
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRedPen);
     surface.SetPenWidth(GetParam().width);
     const auto& corners = GetParam().corners;
     surface.MoveTo(corners.back().first, corners.back().second);
@@ -180,7 +180,7 @@ QImage EllipseOn(std::uint32_t background, int penWidth, int x1, int y1, int x2,
                  int size = 30) {
     std::unique_ptr<Picture> picture = PlainBitmap(size, size, background);
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRedPen);
     surface.SetPenWidth(penWidth);
     surface.Ellipse(x1, y1, x2, y2);
     return picture->Image();
@@ -260,7 +260,7 @@ TEST(EllipseHugeCoordinates, FarAwayRectangleDrawsNothing) {
 TEST(EllipseMovedPosition, PositionUnchanged) {
     std::unique_ptr<Picture> picture = PlainBitmap(30, 30, kBlack);
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRedPen);
     surface.MoveTo(2, 25);
     surface.Ellipse(5, 5, 15, 15);
     surface.LineTo(6, 25);
@@ -303,7 +303,7 @@ TEST(ChangeNoticeWrong, SentAfterLineAndEllipseOnly) {
     picture->SetChangeNotice([&notices] { ++notices; });
     DrawingSurface& surface = picture->GetDrawingSurface();
     surface.SetPenWidth(2);
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRedPen);
     surface.MoveTo(3, 3);
     EXPECT_EQ(notices, 0);
     surface.LineTo(-50, -50);
