@@ -1,0 +1,43 @@
+// Zoom arithmetic on a picture of 268,435,456 x 1 pixels: zoomed 8 times it
+// would be 2^31 widget pixels wide, beyond int. The view's size stays within
+// what a widget can be, and presses still map to the picture's pixels.
+#include "support/bmpfixture.h"
+#include "view/pictureview.h"
+
+#include <QScrollArea>
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+using testing_support::BmpFixture;
+using testing_support::ScratchDirectory;
+using testing_support::WriteFile;
+
+TEST(HugePictureZoomOverflows, ViewSizeClampedAtEveryZoom) {
+    constexpr std::int32_t kWidth = 268'435'456;
+    BmpFixture bitmap;
+    bitmap.width = kWidth;
+    bitmap.bitsPerPixel = 1;
+    bitmap.table = {0x000000, 0xFFFFFF};
+    bitmap.pixels.assign(kWidth / 8, 0xFF);
+    const std::string path = ScratchDirectory() + "/wide.bmp";
+    WriteFile(path, bitmap.Bytes());
+    bitmap.pixels.clear();
+
+    PictureView view;
+    view.LoadPicture(path);
+    for (const double zoom : {1.0, 2.0, 8.0, 1.0 / 16}) {
+        view.SetZoom(zoom);
+        EXPECT_GT(view.width(), 0) << zoom;
+        EXPECT_LE(view.width(), QWIDGETSIZE_MAX) << zoom;
+        EXPECT_GT(view.height(), 0) << zoom;
+        EXPECT_EQ(view.PicturePixelAt(QPointF(0.5, 0.5)), QPoint(0, 0)) << zoom;
+    }
+    view.SetZoom(8);
+    EXPECT_EQ(view.width(), QWIDGETSIZE_MAX);
+    EXPECT_EQ(view.ZoomToFit(QSize(1000, 1000)), PictureView::kLeastZoom);
+}
+
+} // namespace
+} // namespace quorvel
