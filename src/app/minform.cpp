@@ -2,6 +2,9 @@
 
 #include "app/errorreport.h"
 #include "app/givenfile.h"
+#include "app/informationmessage.h"
+#include "app/recordpicture.h"
+#include "app/replacequestion.h"
 #include "app/resultfiles.h"
 #include "app/resultmessages.h"
 #include "app/resultrecord.h"
@@ -19,6 +22,8 @@
 #include "numtext/failure.h"
 #include "picture/photo/photoformats.h"
 #include "picture/photo/photoimport.h"
+#include "picture/photo/workingcopy.h"
+#include "picture/photo/workingcopyprune.h"
 #include "view/zoomanchor.h"
 
 #include <QAction>
@@ -427,6 +432,7 @@ void TMainForm::ImportPhotoFile(const std::string& photo) {
     ShowImportedPhoto(workingCopy);
     PictureName = workingCopy;
     PhotoName = photo;
+    PruneWorkingCopies(QString::fromStdString(workingCopy), QDateTime::currentDateTime());
     WizStep = wizstep::kCentre;
     UpdateWizStep();
 }
@@ -450,8 +456,11 @@ void TMainForm::SaveResultItemClick(QObject*) {
     if (!SaveResultDialog.Execute(this, SuggestedResultName(original))) {
         return;
     }
-    SaveResultFiles(picture, RecordJson(CurrentRecord(), QDateTime::currentDateTime()),
-                    ResultPathsFor(SaveResultDialog.FileName()));
+    const ResultPaths paths = ResultPathsFor(SaveResultDialog.FileName());
+    RefuseOverOriginals(paths, {PictureName, PhotoName});
+    if (ConfirmReplacing(this, paths)) {
+        SaveResultFiles(picture, RecordJson(CurrentRecord(), QDateTime::currentDateTime()), paths);
+    }
 }
 
 // The picture as shown, overlay and all; only a bitmap from a file carries a
@@ -468,7 +477,11 @@ QImage TMainForm::PictureToSave() const {
 }
 
 ResultRecord TMainForm::CurrentRecord() const {
-    ResultRecord record{PictureName, PhotoName, WizStep, {}, ReadText(Field::LabelAP)};
+    // A photo's identity is the one its working copy was made from.
+    const std::optional<PhotoIdentity> identity =
+        PhotoName.empty() ? std::nullopt : WorkingCopySource(QString::fromStdString(PictureName));
+    ResultRecord record{PictureName, PhotoName,   WizStep, {}, ReadText(Field::LabelAP),
+                        identity,    std::nullopt};
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         record.fields[i] = ReadText(static_cast<Field>(i));
     }
@@ -485,25 +498,27 @@ void TMainForm::OpenResultItemClick(QObject*) {
 // step changes, so a refused result changes nothing.
 void TMainForm::OpenResultFile(const std::string& fileName) {
     const ResultRecord record = ParseRecord(ReadRecordFile(fileName), fileName);
-    PictureName = LoadRecordPicture(record);
+    const RecordPicture picture = PictureOfRecord(record);
+    LoadRecordPicture(record, picture.fileName);
+    PictureName = picture.fileName;
     PhotoName = record.photo;
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         WriteText(static_cast<Field>(i), record.fields[i]);
     }
     WizStep = record.step;
     UpdateWizStep();
+    if (picture.photoChanged) { // said once the result shows on the photo as it is now
+        ShowInformationMessage(
+            this, QString::fromUtf8(kPhotoChangedNotice).arg(QString::fromStdString(record.photo)));
+    }
 }
 
-// A photo whose working copy is gone (a cleared cache) is imported again.
-std::string TMainForm::LoadRecordPicture(const ResultRecord& record) {
+void TMainForm::LoadRecordPicture(const ResultRecord& record, const std::string& picture) {
     if (record.photo.empty()) {
-        ShowBitmap(record.picture);
-        return record.picture;
+        ShowBitmap(picture);
+    } else {
+        ShowImportedPhoto(picture);
     }
-    const bool copyKept = QFileInfo::exists(QString::fromStdString(record.picture));
-    const std::string workingCopy = copyKept ? record.picture : ImportPhoto(record.photo);
-    ShowImportedPhoto(workingCopy);
-    return workingCopy;
 }
 
 void TMainForm::OpenGivenFileLater(const QString& fileName) {

@@ -86,7 +86,7 @@ private:
     void ShowBitmap(const std::string& fileName);
     void ShowImportedPhoto(const std::string& workingCopy);
     void OpenResultFile(const std::string& fileName);
-    std::string LoadRecordPicture(const ResultRecord& record);
+    void LoadRecordPicture(const ResultRecord& record, const std::string& picture);
     ResultRecord CurrentRecord() const;
     QImage PictureToSave() const;
 
