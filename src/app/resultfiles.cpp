@@ -12,9 +12,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace quorvel {
 

@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -153,7 +154,10 @@ std::string ImportPhoto(const std::string& photoName) {
     // The old bookkeeping goes first: a copy is never taken for another photo's.
     ForgetWorkingCopySource(path);
     WriteWorkingCopy(copy, path);
-    WriteWorkingCopySource(path, photo.identity);
+    if (!WriteWorkingCopySource(path, photo.identity)) {
+        QFile::remove(path); // a copy of unknown origin could be taken for another photo's
+        throw Failure(WithText(kCannotWriteWorkingCopyMessage, path.toStdString()));
+    }
     return path.toStdString();
 }
 

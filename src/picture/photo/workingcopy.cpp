@@ -1,9 +1,6 @@
 #include "picture/photo/workingcopy.h"
 
-#include "numtext/failure.h"
-#include "picture/core/picturemessages.h"
 #include "picture/photo/photoidentityjson.h"
-#include "picture/photo/photomessages.h"
 #include "picture/picturefile.h"
 
 #include <QCryptographicHash>
@@ -63,15 +60,13 @@ std::optional<PhotoIdentity> WorkingCopySource(const QString& copy) {
     return IdentityFromJson(document.object());
 }
 
-void WriteWorkingCopySource(const QString& copy, const PhotoIdentity& source) {
+bool WriteWorkingCopySource(const QString& copy, const PhotoIdentity& source) {
     const QString path = SourcePath(copy);
     const QByteArray json = QJsonDocument(IdentityJson(source)).toJson(QJsonDocument::Compact);
     QSaveFile file(path);
-    if (!MakePrivateFolder(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly) ||
-        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(json) != json.size() || !file.commit()) {
-        throw Failure(WithText(kCannotWriteWorkingCopyMessage, path.toStdString()));
-    }
+    return MakePrivateFolder(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+           file.write(json) == json.size() && file.commit();
 }
 
 void ForgetWorkingCopySource(const QString& copy) {

@@ -26,8 +26,8 @@ QString WorkingCopyPath(const QString& photo);
 // the copies in a folder of its own. Nothing when it is not known (written by
 // an older version, or a write that failed).
 std::optional<PhotoIdentity> WorkingCopySource(const QString& copy);
-// Throws "写真の作業用ｺﾋﾟｰ %s を書き込めません".
-void WriteWorkingCopySource(const QString& copy, const PhotoIdentity& source);
+// False when it cannot be written.
+bool WriteWorkingCopySource(const QString& copy, const PhotoIdentity& source);
 void ForgetWorkingCopySource(const QString& copy);
 
 } // namespace quorvel

@@ -40,7 +40,8 @@ TEST_P(WorkingCopiesNeverPruned, OldAndSurplusCopiesGo) {
         ASSERT_TRUE(copy.open(QIODevice::WriteOnly) && copy.resize(fake.size));
         ASSERT_TRUE(
             copy.setFileTime(now.addDays(-fake.ageDays), QFileDevice::FileModificationTime));
-        WriteWorkingCopySource(copy.fileName(), PhotoIdentity{1, 2, std::string(64, 'a')});
+        ASSERT_TRUE(
+            WriteWorkingCopySource(copy.fileName(), PhotoIdentity{1, 2, std::string(64, 'a')}));
     }
     PruneWorkingCopies(WorkingCopyFolder() + "/" + c.inUse, now);
     QStringList left = QDir(WorkingCopyFolder()).entryList(QDir::Files, QDir::Name);
