@@ -34,6 +34,8 @@ bool FileChooser::Execute(QWidget* parent, const QString& suggested) {
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(saveSuffix_);
+        // Saving may replace more than the name chosen: the caller asks once for all.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
     dialog.setNameFilters(filters_);
     if (!folder_->isEmpty()) {

@@ -15,7 +15,8 @@ namespace quorvel {
 class FileChooser {
 public:
     // With a save suffix the dialog asks for a name to save under and adds the
-    // suffix to a name typed without one; without, it asks for an existing file.
+    // suffix to a name typed without one (asking nothing about replacing: the
+    // caller knows all it will replace); without, it asks for an existing file.
     explicit FileChooser(QStringList filters, QString saveSuffix = {});
 
     // From now on the two dialogs start in the folder either used last.

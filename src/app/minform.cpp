@@ -2,7 +2,9 @@
 
 #include "app/errorreport.h"
 #include "app/givenfile.h"
+#include "app/informationmessage.h"
 #include "app/minformtexts.h"
+#include "app/replacequestion.h"
 #include "app/resultmessages.h"
 #include "app/shellopen.h"
 #include "app/verdiag.h"
@@ -203,7 +205,11 @@ void TMainForm::SaveResultItemClick(QObject*) {
     if (!SaveResultDialog.Execute(this, Document.SuggestedResultName())) {
         return;
     }
-    const ResultPaths paths = Document.Save(picture, *this, SaveResultDialog.FileName());
+    const ResultPaths paths = Document.ResultPathsFor(SaveResultDialog.FileName());
+    if (!ConfirmReplacing(this, paths)) {
+        return;
+    }
+    Document.Save(picture, *this, paths);
     StatusBar1->showMessage(QString::fromUtf8(kResultSavedSign).arg(paths.image, paths.record),
                             kResultSavedSignMilliseconds);
 }
@@ -228,8 +234,12 @@ void TMainForm::OpenResultItemClick(QObject*) {
 }
 
 void TMainForm::OpenResultFile(const std::string& fileName) {
-    Document.ReopenRecord(fileName, *this);
+    const bool photoChanged = Document.ReopenRecord(fileName, *this);
     ShowDocument();
+    if (photoChanged) { // said once the result shows on the photo as it is now
+        ShowInformationMessage(this, QString::fromUtf8(kPhotoChangedNotice)
+                                         .arg(QString::fromStdString(Document.PhotoName())));
+    }
 }
 
 void TMainForm::OpenGivenFileLater(const QString& fileName) {

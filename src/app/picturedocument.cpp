@@ -1,13 +1,15 @@
 #include "app/picturedocument.h"
 
+#include "app/recordpicture.h"
 #include "app/resultrecord.h"
 #include "face/facefields.h"
 #include "face/pictureaccess.h"
 #include "face/wizsteps.h"
 #include "picture/photo/photoimport.h"
+#include "picture/photo/workingcopy.h"
+#include "picture/photo/workingcopyprune.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 
 namespace quorvel {
 
@@ -32,40 +34,43 @@ void PictureDocument::ImportPhoto(const std::string& photo) {
     picture_ = workingCopy;
     photo_ = photo;
     step_ = wizstep::kCentre;
+    PruneWorkingCopies(QString::fromStdString(workingCopy), QDateTime::currentDateTime());
 }
 
-void PictureDocument::ReopenRecord(const std::string& recordFile, FaceFields& fields) {
+bool PictureDocument::ReopenRecord(const std::string& recordFile, FaceFields& fields) {
     const ResultRecord record = ParseRecord(ReadRecordFile(recordFile), recordFile);
-    picture_ = LoadRecordPicture(record);
+    const RecordPicture picture = PictureOfRecord(record);
+    view_.LoadPicture(picture.fileName);
+    picture_ = picture.fileName;
     photo_ = record.photo;
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         fields.WriteText(static_cast<Field>(i), record.fields[i]);
     }
     step_ = record.step;
-}
-
-// A photo whose working copy is gone (a cleared cache) is imported again.
-std::string PictureDocument::LoadRecordPicture(const ResultRecord& record) {
-    const bool copyKept = QFileInfo::exists(QString::fromStdString(record.picture));
-    const std::string picture =
-        record.photo.empty() || copyKept ? record.picture : quorvel::ImportPhoto(record.photo);
-    view_.LoadPicture(picture);
-    return picture;
+    return picture.photoChanged;
 }
 
 QString PictureDocument::SuggestedResultName() const {
     return quorvel::SuggestedResultName(FromPhoto() ? photo_ : picture_);
 }
 
-ResultPaths PictureDocument::Save(const QImage& picture, const FaceFields& fields,
-                                  const QString& chosen) const {
-    ResultRecord record{picture_, photo_, step_, {}, fields.ReadText(Field::LabelAP)};
+ResultPaths PictureDocument::ResultPathsFor(const QString& chosen) const {
+    const ResultPaths paths = quorvel::ResultPathsFor(chosen);
+    RefuseOverOriginals(paths, {picture_, photo_});
+    return paths;
+}
+
+void PictureDocument::Save(const QImage& picture, const FaceFields& fields,
+                           const ResultPaths& paths) const {
+    // A photo's identity is the one its working copy was made from.
+    const std::optional<PhotoIdentity> identity =
+        FromPhoto() ? WorkingCopySource(QString::fromStdString(picture_)) : std::nullopt;
+    ResultRecord record{picture_, photo_, step_, {}, fields.ReadText(Field::LabelAP),
+                        identity, std::nullopt};
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         record.fields[i] = fields.ReadText(static_cast<Field>(i));
     }
-    const ResultPaths paths = ResultPathsFor(chosen);
     SaveResultFiles(picture, RecordJson(record, QDateTime::currentDateTime()), paths);
-    return paths;
 }
 
 } // namespace quorvel

@@ -97,6 +97,11 @@ bool Scan(const std::string& text, char separator, DecimalText& number) {
 
 } // namespace
 
+bool IsDecimalText(const std::string& text, char separator) {
+    DecimalText number;
+    return Scan(text, separator, number);
+}
+
 double ParseDouble(const std::string& text) {
     DecimalText number;
     if (!Scan(text, DecimalSeparator(), number)) {

@@ -9,4 +9,8 @@ namespace quorvel {
 // double range.
 double ParseDouble(const std::string& text);
 
+// Whether ParseDouble would take `text` as a number were `separator` the
+// decimal separator; nothing is converted.
+bool IsDecimalText(const std::string& text, char separator);
+
 } // namespace quorvel

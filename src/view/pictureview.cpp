@@ -1,6 +1,7 @@
 #include "view/pictureview.h"
 
 #include "view/strokepainter.h"
+#include "view/widgetlength.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,8 +17,8 @@ constexpr std::array<double, 13> kZoomSteps{
 constexpr double kSameZoom = 1e-9; // a step reached by fitting counts as that step
 
 QSize Scaled(const QSize& size, double zoom) {
-    return {static_cast<int>(std::ceil(size.width() * zoom)),
-            static_cast<int>(std::ceil(size.height() * zoom))};
+    return {WidgetLength(std::ceil(size.width() * zoom)),
+            WidgetLength(std::ceil(size.height() * zoom))};
 }
 
 } // namespace
@@ -95,8 +96,8 @@ double PictureView::ZoomToFit(const QSize& area) const {
 }
 
 QPoint PictureView::PicturePixelAt(const QPointF& point) const {
-    return {static_cast<int>(std::floor(point.x() / zoom_)),
-            static_cast<int>(std::floor(point.y() / zoom_))};
+    return {WidgetLength(std::floor(point.x() / zoom_)),
+            WidgetLength(std::floor(point.y() / zoom_))};
 }
 
 // Drawing never changes the picture's size; only what it wrote is repainted,
@@ -122,10 +123,10 @@ QRect PictureView::WidgetArea(const QRect& pictureArea) const {
     if (zoom_ == 1) {
         return pictureArea;
     }
-    const int left = static_cast<int>(std::floor(pictureArea.left() * zoom_));
-    const int top = static_cast<int>(std::floor(pictureArea.top() * zoom_));
-    const int right = static_cast<int>(std::ceil((pictureArea.right() + 1) * zoom_));
-    const int bottom = static_cast<int>(std::ceil((pictureArea.bottom() + 1) * zoom_));
+    const int left = WidgetLength(std::floor(pictureArea.left() * zoom_));
+    const int top = WidgetLength(std::floor(pictureArea.top() * zoom_));
+    const int right = WidgetLength(std::ceil((pictureArea.right() + 1.0) * zoom_));
+    const int bottom = WidgetLength(std::ceil((pictureArea.bottom() + 1.0) * zoom_));
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1))
         .adjusted(-kStrokeReach, -kStrokeReach, kStrokeReach, kStrokeReach);
 }

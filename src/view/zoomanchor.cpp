@@ -1,6 +1,7 @@
 #include "view/zoomanchor.h"
 
 #include "view/pictureview.h"
+#include "view/widgetlength.h"
 
 #include <QRectF>
 #include <QScrollArea>
@@ -15,8 +16,8 @@ void ZoomAbout(QScrollArea& area, PictureView& view, double zoom, QPointF anchor
     view.SetZoom(zoom);
     const QPointF after = picturePoint * view.Zoom();
     // The scroll bars' ranges follow the view's new size at once.
-    area.horizontalScrollBar()->setValue(static_cast<int>(std::lround(after.x() - anchor.x())));
-    area.verticalScrollBar()->setValue(static_cast<int>(std::lround(after.y() - anchor.y())));
+    area.horizontalScrollBar()->setValue(WidgetLength(std::round(after.x() - anchor.x())));
+    area.verticalScrollBar()->setValue(WidgetLength(std::round(after.y() - anchor.y())));
 }
 
 std::optional<QPointF> ShownAt(const QScrollArea& area, const PictureView& view, QPoint pixel) {

@@ -32,7 +32,7 @@ TEST_F(ResultNotRestored, BitmapResultSavedBesideItReopensAsJudged) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonObject record = QJsonDocument::fromJson(file.readAll()).object();
     EXPECT_EQ(record["program"], "Quorvel");
-    EXPECT_EQ(record["version"], "1.1");
+    EXPECT_EQ(record["version"], "1.2");
     EXPECT_EQ(record["picture"], SampleFace());
     EXPECT_TRUE(record["photo"].isNull());
     EXPECT_EQ(record["step"], 9);

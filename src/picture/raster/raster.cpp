@@ -5,6 +5,23 @@
 #include "picture/raster/rastersurface.h"
 
 namespace quorvel {
+namespace {
+
+// Swaps the journaled bytes back in when it goes.
+class SwappedOut {
+public:
+    SwappedOut(DrawingJournal& journal, std::uint8_t* memory)
+        : journal_(journal), memory_(memory) {}
+    ~SwappedOut() { journal_.SwapIn(memory_); }
+    SwappedOut(const SwappedOut&) = delete;
+    SwappedOut& operator=(const SwappedOut&) = delete;
+
+private:
+    DrawingJournal& journal_;
+    std::uint8_t* memory_;
+};
+
+} // namespace
 
 Raster::Raster(const PixelFormat& format, PixelMemory memory)
     : Picture(PictureKind::Bitmap, format.width, format.height), format_(format),
@@ -24,12 +41,12 @@ QImage Raster::ScaledImageOf(const QRect& target, double scale) const {
     if (!journal_ || !journal_->Complete()) {
         return SampleRaster(format_, memory_.Data(), target, scale);
     }
-    // The memory is back as it was before this returns; nothing runs between.
+    // The overlay's bytes go back however sampling ends, also by an
+    // exception: the raster must never be left believed pristine without them.
     auto* memory = const_cast<std::uint8_t*>(memory_.Data());
     journal_->SwapOut(memory);
-    QImage image = SampleRaster(format_, memory, target, scale);
-    journal_->SwapIn(memory);
-    return image;
+    const SwappedOut swapped(*journal_, memory);
+    return SampleRaster(format_, memory, target, scale);
 }
 
 const std::vector<OverlayStroke>& Raster::Strokes() const {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace quorvel {
@@ -21,12 +22,18 @@ std::vector<int> SampledLines(int at, double scale, int samples, int limit) {
     return lines;
 }
 
+// The picture's extent at `scale`, within the int range that a huge picture
+// zoomed in would exceed.
+int ScaledExtent(int length, double scale) {
+    constexpr double kMost = std::numeric_limits<int>::max();
+    return static_cast<int>(std::min(std::ceil(length * scale), kMost));
+}
+
 } // namespace
 
 QImage SampleRaster(const PixelFormat& format, const std::uint8_t* pixels, QRect target,
                     double scale) {
-    const QRect extent(0, 0, static_cast<int>(std::ceil(format.width * scale)),
-                       static_cast<int>(std::ceil(format.height * scale)));
+    const QRect extent(0, 0, ScaledExtent(format.width, scale), ScaledExtent(format.height, scale));
     target &= extent;
     if (target.isEmpty() || format.width == 0 || format.height == 0) {
         return {};
