@@ -70,9 +70,11 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
 
 // Each press changes one span of the face in proportion, and the age falls as
 // x rises, so moving one press moves the age one way whatever the others do:
-// the extremes lie on corners of the box. A press the placement refuses (a
-// nose at the chin, a top under the eye line) keeps its field instead and
-// breaks that order, which the climb from the best corners repairs.
+// the extremes lie on corners of the box. Two things break that order, and
+// the climb from the best corners repairs them: a press the placement refuses
+// (a nose on the eye line) keeps its field instead, and where 20 / x is a
+// whole number the rounding of a span the age does not depend on (r) decides
+// which side of the year it falls.
 std::optional<AgeRange> JudgeAgeRange(const FaceFields& fields) {
     const AgeLattice lattice(fields);
     const std::optional<int> fieldsAge = lattice.FieldsAge();

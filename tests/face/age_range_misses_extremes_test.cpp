@@ -100,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, AgeRangeAgainstBruteForce,
     ::testing::Values(
         RangeCase{"sample_face", kSampleFace, 20, 10, {}},
-        RangeCase{"sample_face_clamped_at_80", kSampleFace, 12, 10, {}},
         RangeCase{"clamp_edge_inside_the_box", kSampleFace, 17, 10, {}},
         RangeCase{"ages_near_zero_nose_at_eye_line",
                   {{1, 100, 100}, {2, 40, 100}, {3, 0, 0}, {4, 0, 160}, {7, 0, 101}, {8, 0, 130}},
