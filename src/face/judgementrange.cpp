@@ -43,8 +43,9 @@ std::vector<std::size_t> AxesThatMove(const AgeLattice& lattice) {
     return axes;
 }
 
-// Moves one axis at a time to whichever of its values is better, until none
-// is.
+// Moves one axis at a time to whichever of its values gives a better age,
+// until none does. Within one age x no longer counts: it would cost passes
+// over the box and find nothing the choice of the corner did not.
 void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Better better,
            Found& found) {
     for (bool moved = true; moved;) {
@@ -59,7 +60,7 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
                 AgeLattice::Point at = found.at;
                 at[axis] = offset;
                 const std::optional<TrialAge> judged = lattice.AgeAt(at);
-                if (judged && better(*judged, found.judged)) {
+                if (judged && judged->age != found.judged.age && better(*judged, found.judged)) {
                     found = Found{at, *judged};
                     moved = true;
                 }
