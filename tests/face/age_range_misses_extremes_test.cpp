@@ -37,7 +37,7 @@ void PrintTo(const RangeCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-RecordingFields Judged(const RangeCase& c) {
+RecordingFields Placed(const RangeCase& c) {
     RecordingFields fields;
     for (const Press& press : c.presses) {
         PlaceLandmark(press.wizStep, press.x, press.y, fields);
@@ -82,7 +82,7 @@ protected:
 };
 
 TEST_P(AgeRangeAgainstBruteForce, SameExtremes) {
-    const RecordingFields fields = Judged(GetParam());
+    const RecordingFields fields = Placed(GetParam());
     const std::optional<AgeRange> range = JudgeAgeRange(fields);
     ASSERT_TRUE(range.has_value());
     const AgeRange expected = BruteForce(fields);
