@@ -43,13 +43,16 @@ std::vector<std::size_t> AxesThatMove(const AgeLattice& lattice) {
     return axes;
 }
 
-// Moves one axis at a time to whichever of its values gives a better age,
-// until none does. Within one age x no longer counts: it would cost passes
-// over the box and find nothing the choice of the corner did not.
+// Moves to the best point one axis away, until none gives a better age.
+// Taking the best rather than the first keeps a refused press from leading
+// the climb away: from a refused nose, moving the centre also gives a younger
+// age, but not the youngest that moving the nose back gives. Within one age x
+// no longer counts: it would cost passes over the box and find nothing the
+// choice of the corner did not.
 void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Better better,
            Found& found) {
-    for (bool moved = true; moved;) {
-        moved = false;
+    for (;;) {
+        Found best = found;
         for (const std::size_t axis : axes) {
             const auto named = static_cast<LatticeAxis>(axis);
             for (std::int32_t offset = lattice.Lowest(named); offset <= lattice.Highest(named);
@@ -60,12 +63,15 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
                 AgeLattice::Point at = found.at;
                 at[axis] = offset;
                 const std::optional<TrialAge> judged = lattice.AgeAt(at);
-                if (judged && judged->age != found.judged.age && better(*judged, found.judged)) {
-                    found = Found{at, *judged};
-                    moved = true;
+                if (judged && better(*judged, best.judged)) {
+                    best = Found{at, *judged};
                 }
             }
         }
+        if (best.judged.age == found.judged.age) {
+            return;
+        }
+        found = best;
     }
 }
 
