@@ -46,9 +46,9 @@ std::vector<std::size_t> AxesThatMove(const AgeLattice& lattice) {
 // Moves to the best point one axis away, until none gives a better age.
 // Taking the best rather than the first keeps a refused press from leading
 // the climb away: from a refused nose, moving the centre also gives a younger
-// age, but not the youngest that moving the nose back gives. Within one age x
-// no longer counts: it would cost passes over the box and find nothing the
-// choice of the corner did not.
+// age, but not the youngest that moving the nose back gives. It moves only
+// for a better age: moving within one age for a better x would cost passes
+// over the box and find nothing the choice of the corner did not.
 void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Better better,
            Found& found) {
     for (;;) {
@@ -80,7 +80,7 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
 // Each press changes one span of the face in proportion, and the age falls as
 // x rises, so moving one press moves the age one way whatever the others do:
 // the extremes lie on corners of the box. Two things break that order, and
-// the climb from the best corners repairs them: a press the placement refuses
+// the climb from the best corner repairs them: a press the placement refuses
 // (a nose on the eye line) keeps its field instead, and where 20 / x is a
 // whole number the rounding of a span the age does not depend on (r) decides
 // which side of the year it falls.
