@@ -3,6 +3,7 @@
 #include "app/recordpicture.h"
 #include "app/resultrecord.h"
 #include "face/facefields.h"
+#include "face/judgementrange.h"
 #include "face/pictureaccess.h"
 #include "face/wizsteps.h"
 #include "picture/photo/photoimport.h"
@@ -65,8 +66,11 @@ void PictureDocument::Save(const QImage& picture, const FaceFields& fields,
     // A photo's identity is the one its working copy was made from.
     const std::optional<PhotoIdentity> identity =
         FromPhoto() ? WorkingCopySource(QString::fromStdString(picture_)) : std::nullopt;
+    // The range belongs to a judgement, which only the last step shows.
+    const std::optional<AgeRange> range =
+        step_ == wizstep::kJudged ? JudgeAgeRange(fields) : std::nullopt;
     ResultRecord record{picture_, photo_, step_, {}, fields.ReadText(Field::LabelAP),
-                        identity, std::nullopt};
+                        identity, range};
     for (std::size_t i = 0; i < record.fields.size(); ++i) {
         record.fields[i] = fields.ReadText(static_cast<Field>(i));
     }
