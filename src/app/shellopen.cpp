@@ -5,13 +5,18 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QStringList>
 #include <utility>
 
 namespace quorvel {
 namespace {
 
+void ShowNotice(const QString& title, const QString& text, const QString& where) {
+    ShowCriticalMessage(title, text + QStringLiteral("\n\n") + where);
+}
+
 ShellNotice& Notice() {
-    static ShellNotice notice = ShowCriticalMessage;
+    static ShellNotice notice = ShowNotice;
     return notice;
 }
 
@@ -23,8 +28,9 @@ void StartOpener(const QString& name, const QString& path) {
     auto* opener = new QProcess(QCoreApplication::instance());
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     opener->setStandardInputFile(QProcess::nullDevice());
-    const auto cannotOpen = [name] {
-        Notice()(name, QStringLiteral("'%1' を開くアプリケーションがありません。").arg(name));
+    const auto cannotOpen = [name, path] {
+        Notice()(name, QStringLiteral("'%1' を開くアプリケーションがありません。").arg(name),
+                 QStringLiteral("場所: %1").arg(path));
     };
     QObject::connect(opener, &QProcess::errorOccurred, opener,
                      [opener, cannotOpen](QProcess::ProcessError error) {
@@ -46,16 +52,18 @@ void StartOpener(const QString& name, const QString& path) {
 } // namespace
 
 void OpenDocument(const QString& name) {
-    const QString path = FindDocument(name, DocumentFolders());
+    const QStringList folders = DocumentFolders();
+    const QString path = FindDocument(name, folders);
     if (path.isEmpty()) {
-        Notice()(name, QStringLiteral("'%1' が見つかりません。名前を確かめてください。").arg(name));
+        Notice()(name, QStringLiteral("'%1' が見つかりません。名前を確かめてください。").arg(name),
+                 QStringLiteral("探した場所:\n%1").arg(folders.join(QLatin1Char('\n'))));
         return;
     }
     StartOpener(name, path);
 }
 
 void SetShellNotice(ShellNotice notice) {
-    Notice() = notice ? std::move(notice) : ShowCriticalMessage;
+    Notice() = notice ? std::move(notice) : ShowNotice;
 }
 
 } // namespace quorvel

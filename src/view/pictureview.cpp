@@ -49,6 +49,7 @@ void PictureView::TakePicture() {
     picture_->SetAreaChangeNotice([this](const QRect& area) { AreaChanged(area); });
     FitToPicture();
     update(); // painted once the handler is over, so a redraw shows whole
+    shownMarkers_ = MarkerAreas();
 }
 
 void PictureView::FitToPicture() {
@@ -73,6 +74,7 @@ void PictureView::SetZoom(double zoom) {
     if (zoom_ != before) {
         emit ZoomChanged(zoom_);
     }
+    shownMarkers_ = MarkerAreas();
 }
 
 double PictureView::NextZoomIn() const {
@@ -113,8 +115,29 @@ void PictureView::AreaChanged(const QRect& area) {
     changed_.Add(WidgetArea(area));
 }
 
+// An ellipse is repainted whole where it was and where it is now.
 void PictureView::RepaintChanged() {
+    std::vector<QRect> markers = MarkerAreas();
+    for (const std::vector<QRect>* areas : {&shownMarkers_, &markers}) {
+        for (const QRect& area : *areas) {
+            changed_.Add(area);
+        }
+    }
+    shownMarkers_ = std::move(markers);
     update(changed_.Take(VisibleRect()));
+}
+
+std::vector<QRect> PictureView::MarkerAreas() const {
+    std::vector<QRect> areas;
+    if (!picture_ || zoom_ == 1) {
+        return areas; // at zoom 1 the raster's own pixels show
+    }
+    for (const OverlayStroke& stroke : picture_->Strokes()) {
+        if (stroke.shape == OverlayStroke::Shape::Ellipse) {
+            areas.push_back(EllipseArea(stroke, zoom_));
+        }
+    }
+    return areas;
 }
 
 // The widget pixels that show a picture area, with room for the strokes

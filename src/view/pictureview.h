@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quorvel {
 
@@ -71,6 +72,7 @@ private:
     void FitToPicture();
     void AreaChanged(const QRect& area);
     void RepaintChanged();
+    std::vector<QRect> MarkerAreas() const;
     QRect VisibleRect() const;
     QRect WidgetArea(const QRect& pictureArea) const;
     void PaintScaled(QPainter& painter, const QRegion& region) const;
@@ -80,6 +82,9 @@ private:
     DirtyTiles changed_; // areas drawn since the last repaint was scheduled
     double zoom_ = 1;
     QSize content_; // the view's size at zoom 1, while the zoom is another
+    // Where the ellipses were painted, as of the last repaint scheduled: below
+    // zoom 1 they cover more than their pixels' scaled area.
+    std::vector<QRect> shownMarkers_;
 };
 
 } // namespace quorvel

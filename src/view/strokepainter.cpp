@@ -15,6 +15,24 @@ QColor Colour(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
+// The box's right and bottom edges are excluded: its outermost pixels end
+// one before them.
+QRectF OutermostCentres(const OverlayStroke& stroke, double zoom) {
+    return QRectF(Centre(stroke.x0, stroke.y0, zoom),
+                  Centre(stroke.x1, stroke.y1, zoom) - QPointF(zoom, zoom))
+        .normalized();
+}
+
+// Each radius on screen is the larger of its scaled and its actual size.
+QRectF EllipseOnScreen(const OverlayStroke& stroke, double zoom) {
+    if (zoom >= 1) {
+        return OutermostCentres(stroke, zoom);
+    }
+    QRectF actual(QPointF(), OutermostCentres(stroke, 1).size());
+    actual.moveCenter(OutermostCentres(stroke, zoom).center());
+    return actual;
+}
+
 } // namespace
 
 void PaintStrokes(QPainter& painter, const std::vector<OverlayStroke>& strokes, double zoom) {
@@ -24,19 +42,22 @@ void PaintStrokes(QPainter& painter, const std::vector<OverlayStroke>& strokes, 
         QPen pen(Colour(stroke.colour), kScreenPenWidth, Qt::SolidLine, Qt::RoundCap,
                  Qt::RoundJoin);
         painter.setPen(pen);
-        const QPointF from = Centre(stroke.x0, stroke.y0, zoom);
-        const QPointF to = Centre(stroke.x1, stroke.y1, zoom);
         if (stroke.shape == OverlayStroke::Shape::Line) {
-            painter.drawLine(from, to);
+            painter.drawLine(Centre(stroke.x0, stroke.y0, zoom),
+                             Centre(stroke.x1, stroke.y1, zoom));
             continue;
         }
-        // The box's right and bottom edges are excluded: its outermost
-        // pixels end one before them.
         painter.setBrush(Qt::white);
-        painter.drawEllipse(QRectF(from, to - QPointF(zoom, zoom)).normalized());
+        painter.drawEllipse(EllipseOnScreen(stroke, zoom));
         painter.setBrush(Qt::NoBrush);
     }
     painter.restore();
+}
+
+QRect EllipseArea(const OverlayStroke& stroke, double zoom) {
+    return EllipseOnScreen(stroke, zoom)
+        .toAlignedRect()
+        .adjusted(-kStrokeReach, -kStrokeReach, kStrokeReach, kStrokeReach);
 }
 
 } // namespace quorvel

@@ -76,8 +76,8 @@ void ReadMeCommand::SetUp() {
     MainWindowTest::SetUp();
     previous = QDir::currentPath();
     QDir::setCurrent(start.path());
-    SetShellNotice([this](const QString& title, const QString& text) {
-        notices.push_back({title, text});
+    SetShellNotice([this](const QString& title, const QString& text, const QString& where) {
+        notices.push_back({title, text, where});
     });
 }
 

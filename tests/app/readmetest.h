@@ -37,6 +37,13 @@ void WaitForOpeners();
 // Whether an opener started by the read-me command is still running.
 bool OpenerRunning();
 
+// A notice of the read-me command: `where` is the line below its text.
+struct ReadMeNotice {
+    QString title;
+    QString text;
+    QString where;
+};
+
 // The main window started in an empty scratch folder, with the read-me
 // command's notices collected instead of shown.
 class ReadMeCommand : public MainWindowTest {
@@ -46,7 +53,7 @@ protected:
 
     QTemporaryDir start;
     QString previous;
-    std::vector<Report> notices;
+    std::vector<ReadMeNotice> notices;
 };
 
 } // namespace quorvel::testing

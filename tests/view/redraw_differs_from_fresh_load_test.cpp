@@ -238,13 +238,3 @@ INSTANTIATE_TEST_SUITE_P(Formats, RedrawDiffersFromFreshLoad, ::testing::ValuesI
 
 } // namespace
 } // namespace quorvel
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    quorvel::SetDecimalSeparator('.');
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
