@@ -71,6 +71,7 @@ void Judge(TextFields& fields, DrawingSurface& surface, FileJudgement& out) {
         throw Failure(kNotJudgedMessage);
     }
     out.age = ParseInt(age);
+    out.ageRange = JudgeAgeRange(fields);
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         out.fields[i] = fields.ReadText(static_cast<Field>(i));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "face/agerange.h"
 #include "face/facelandmarks.h"
 
 #include <array>
@@ -24,6 +25,7 @@ struct FileJudgement {
     std::optional<FaceLandmarks> landmarks;
     std::array<std::string, 11> fields; // EditCX to EditX
     int age = 0;
+    std::optional<AgeRange> ageRange; // the ages presses within the care of a click give
     std::optional<std::string> savedAge;
     std::string error;
     long long ms = 0; // wall time spent on this file

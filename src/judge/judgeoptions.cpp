@@ -40,9 +40,14 @@ Output: one JSON object per line, in the order of the files:
   {"file": F, "landmarks": {"centre": [x, y], "ear": [x, y], "top": [x, y],
    "chin": [x, y], "nose": [x, y], "mouth": [x, y]},
    "fields": {"cx": T, "cy": T, "r": T, "h": T, "mo": T, "e": T, "nh": T,
-   "mh": T, "a": T, "y": T, "x": T}, "age": A, "ms": M}
+   "mh": T, "a": T, "y": T, "x": T}, "age": A, "age_range": [LOW, HIGH],
+   "ms": M}
 Landmarks are pixels of the upright picture; fields are the exact texts; the
-age is whole years; ms is the wall time of that file in milliseconds. A saved
+age is whole years, and age_range the lowest and highest age that presses
+within the care of a click (2 % of the eye-to-chin distance) and one slider
+step of mo and e give; ms is the wall time of that file in milliseconds,
+without loading the model. With --csv the columns are named alike (centre_x,
+centre_y, ..., cx, ..., x, age, age_low, age_high, ...). A saved
 result has no landmarks and adds "saved_age" (the text saved) and
 "age_matches" (true or false). A file that fails gives {"file": F, "error": E}
 and the others go on.

@@ -72,6 +72,10 @@ std::string JsonLine(const FileJudgement& judged) {
         line += (i == 0 ? "" : ", ") + Quoted(kFieldKeys[i]) + ": " + Quoted(judged.fields[i]);
     }
     line += "}, \"age\": " + std::to_string(judged.age);
+    if (judged.ageRange) {
+        line += ", \"age_range\": [" + std::to_string(judged.ageRange->low) + ", " +
+                std::to_string(judged.ageRange->high) + "]";
+    }
     if (judged.savedAge) {
         line += ", \"saved_age\": " + Quoted(*judged.savedAge) + ", \"age_matches\": " +
                 (*judged.savedAge == std::to_string(judged.age) ? "true" : "false");
@@ -87,7 +91,7 @@ std::string CsvHeader() {
     for (const char* key : kFieldKeys) {
         header += std::string(",") + key;
     }
-    return header + ",age,saved_age,age_matches,ms,error";
+    return header + ",age,age_low,age_high,saved_age,age_matches,ms,error";
 }
 
 std::string CsvRow(const FileJudgement& judged) {
@@ -100,6 +104,9 @@ std::string CsvRow(const FileJudgement& judged) {
         row += "," + Cell(text);
     }
     row += "," + (judgedWell ? std::to_string(judged.age) : std::string());
+    row += judged.ageRange ? "," + std::to_string(judged.ageRange->low) + "," +
+                                 std::to_string(judged.ageRange->high)
+                           : ",,";
     row += "," + Cell(judged.savedAge.value_or(""));
     row += judged.savedAge ? (*judged.savedAge == std::to_string(judged.age) ? ",true" : ",false")
                            : ",";

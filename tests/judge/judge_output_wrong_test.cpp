@@ -121,7 +121,7 @@ TEST_F(JudgeOutput, LandmarksNearHandMarksAtEverySize) {
 }
 
 // The fields are the exact texts presses on the reported landmarks write,
-// judged as at step 9.
+// judged as at step 9, with the range of ages around them.
 TEST_F(JudgeOutput, FieldsAreThoseOfThePressesOnTheLandmarks) {
     const QJsonObject line = Object(oneJob_->lines[0]);
     const QJsonObject landmarks = line.value("landmarks").toObject();
@@ -147,6 +147,9 @@ TEST_F(JudgeOutput, FieldsAreThoseOfThePressesOnTheLandmarks) {
     }
     EXPECT_EQ(QString::number(line.value("age").toInt()).toStdString(),
               fields.ReadText(Field::LabelAP));
+    const std::optional<AgeRange> range = JudgeAgeRange(fields);
+    ASSERT_TRUE(range.has_value());
+    EXPECT_EQ(line.value("age_range").toArray(), (QJsonArray{range->low, range->high}));
 }
 
 TEST_F(JudgeOutput, SavedResultsJudgedAgainAgainstTheirAge) {
@@ -195,6 +198,10 @@ TEST_F(JudgeOutput, CsvHasAHeaderAndOneRowPerFile) {
     const QStringList face = csv.lines[1].split(',');
     const QJsonObject json = Object(oneJob_->lines[0]);
     EXPECT_EQ(face[header.indexOf("age")].toInt(), json.value("age").toInt());
+    EXPECT_EQ(face[header.indexOf("age_low")].toInt(),
+              json.value("age_range").toArray().at(0).toInt());
+    EXPECT_EQ(face[header.indexOf("age_high")].toInt(),
+              json.value("age_range").toArray().at(1).toInt());
     EXPECT_EQ(face[header.indexOf("h")], json.value("fields").toObject().value("h").toString());
     EXPECT_EQ(face[header.indexOf("top_y")].toInt(),
               json.value("landmarks").toObject().value("top").toArray().at(1).toInt());
