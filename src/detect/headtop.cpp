@@ -34,6 +34,8 @@ constexpr double kHeadHalfWidth = 0.95;
 // The forehead between the brows, up to this far above them, is head for sure.
 constexpr double kForeheadAboveBrows = 0.2;
 constexpr int kGrabCutIterations = 4;
+// GrabCut learns the background's colours from at least this many pixels.
+constexpr int kFewestBackground = 64;
 // The crown is read from the columns this near the centre (eye-to-chin distances).
 constexpr double kCrownBand = 0.15;
 // Without a usable segmentation the crown is put where it lies on an average
@@ -157,6 +159,10 @@ double EstimateHeadTop(const QImage& picture, const FaceShape& face) {
     const cv::Mat pixels(copy.height(), copy.width(), CV_8UC3, const_cast<uchar*>(copy.constBits()),
                          static_cast<std::size_t>(copy.bytesPerLine()));
     cv::Mat mask = SeedMask(frame, pixels.size(), picture.rect(), face, eyeChin);
+    // A picture cropped to the face leaves no background to learn from.
+    if (cv::countNonZero((mask == cv::GC_BGD) | (mask == cv::GC_PR_BGD)) < kFewestBackground) {
+        return fallback;
+    }
     cv::Mat background;
     cv::Mat foreground;
     cv::grabCut(pixels, mask, cv::Rect(), background, foreground, kGrabCutIterations,

@@ -81,5 +81,16 @@ TEST(ProposalMissesHandMarks, PixelFormatDoesNotMatter) {
     EXPECT_EQ(rgb32->centre.x, rgb888->centre.x);
 }
 
+// A picture cropped to the face leaves nothing above it to segment: the top
+// of the head is then estimated from the face's proportions, inside the picture's reach.
+TEST(ProposalMissesHandMarks, PictureCroppedToTheFace) {
+    const QImage face = SampleFace().copy(180, 80, 90, 105);
+    const auto proposed = ProposeLandmarks(SampleFinder(), face);
+    ASSERT_TRUE(proposed.has_value());
+    const HandMarks hand;
+    EXPECT_NEAR(proposed->chin.y, hand.chinY - 80, kFeatureTolerance * (hand.chinY - hand.centreY));
+    EXPECT_LT(proposed->top.y, proposed->centre.y);
+}
+
 } // namespace
 } // namespace quorvel::testing
