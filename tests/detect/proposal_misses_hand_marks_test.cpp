@@ -82,7 +82,7 @@ TEST(ProposalMissesHandMarks, PixelFormatDoesNotMatter) {
 }
 
 // A picture cropped to the face leaves nothing above it to segment: the top
-// of the head is then estimated from the face's proportions, inside the picture's reach.
+// of the head is then estimated from the face's proportions instead of failing.
 TEST(ProposalMissesHandMarks, PictureCroppedToTheFace) {
     const QImage face = SampleFace().copy(180, 80, 90, 105);
     const auto proposed = ProposeLandmarks(SampleFinder(), face);
