@@ -3,7 +3,6 @@
 #include "face/contourslider.h"
 #include "face/faceparams.h"
 #include "face/landmark.h"
-#include "face/trialjudgement.h"
 #include "face/wizsteps.h"
 #include "numtext/real.h"
 
@@ -62,12 +61,12 @@ AgeLattice::AgeLattice(const FaceFields& fields) : fields_(fields) {
     }
 }
 
-std::optional<int> AgeLattice::FieldsAge() const {
+std::optional<TrialAge> AgeLattice::FieldsAge() const {
     MemoryFields trial = fields_;
     return JudgeTrial(trial);
 }
 
-std::optional<int> AgeLattice::AgeAt(const Point& offsets) const {
+std::optional<TrialAge> AgeLattice::AgeAt(const Point& offsets) const {
     const auto press = [&](LatticeAxis axis) {
         return WrapAdd(presses_[Index(axis)], offsets[Index(axis)]);
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "face/memoryfields.h"
+#include "face/trialjudgement.h"
 
 #include <array>
 #include <cstddef>
@@ -46,11 +47,11 @@ public:
     std::int32_t Highest(LatticeAxis axis) const { return highest_[Index(axis)]; }
 
     // The age the fields give as they stand.
-    std::optional<int> FieldsAge() const;
+    std::optional<TrialAge> FieldsAge() const;
 
     // The age at a point, inside the box or not; none where the nose depth is
     // too small to judge. Throws the judgement's failures.
-    std::optional<int> AgeAt(const Point& offsets) const;
+    std::optional<TrialAge> AgeAt(const Point& offsets) const;
 
 private:
     static constexpr std::size_t Index(LatticeAxis axis) { return static_cast<std::size_t>(axis); }

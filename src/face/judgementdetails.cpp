@@ -34,11 +34,11 @@ LandmarkSensitivity Sensitivities(const FaceFields& fields) {
     for (const auto& landmark : kLandmarks) {
         AgeLattice::Point at{};
         at[static_cast<std::size_t>(landmark.axis)] = pixels;
-        const std::optional<int> down = lattice.AgeAt(at);
+        const std::optional<TrialAge> down = lattice.AgeAt(at);
         at[static_cast<std::size_t>(landmark.axis)] = -pixels;
-        const std::optional<int> up = lattice.AgeAt(at);
+        const std::optional<TrialAge> up = lattice.AgeAt(at);
         if (down && up) {
-            sensitivity.*landmark.years = (*down - *up) / 2.0 * (percent / move);
+            sensitivity.*landmark.years = (down->age - up->age) / 2.0 * (percent / move);
         }
     }
     return sensitivity;
@@ -49,11 +49,11 @@ LandmarkSensitivity Sensitivities(const FaceFields& fields) {
 JudgementDetails DescribeJudgement(const FaceFields& fields) {
     MemoryFields judged(fields);
     JudgementDetails details;
-    details.age = JudgeTrial(judged);
-    details.y = ReadReal(judged, Field::EditY).Value();
-    if (details.age) {
-        details.x = ReadReal(judged, Field::EditX).Value();
+    if (const std::optional<TrialAge> judgement = JudgeTrial(judged)) {
+        details.age = judgement->age;
+        details.x = judgement->x;
     }
+    details.y = ReadReal(judged, Field::EditY).Value();
     const auto [params, geometry] = ReadFaceParams(judged);
     details.widestRow = geometry.WidestOffset;
     details.chin = geometry.BottomSpan;

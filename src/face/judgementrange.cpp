@@ -11,22 +11,24 @@ namespace {
 
 struct Found {
     AgeLattice::Point at{};
-    int age = 0;
+    TrialAge judged;
 };
 
-using Better = bool (*)(int candidate, int found);
+using Better = bool (*)(const TrialAge& candidate, const TrialAge& found);
 
-bool Younger(int candidate, int found) {
-    return candidate < found;
+// The age falls as x rises. Among equal ages the x decides, so that the search
+// starts from the corner nearest the extreme, not from one truncation ties.
+bool Younger(const TrialAge& candidate, const TrialAge& found) {
+    return candidate.age < found.age || (candidate.age == found.age && candidate.x > found.x);
 }
-bool Older(int candidate, int found) {
-    return candidate > found;
+bool Older(const TrialAge& candidate, const TrialAge& found) {
+    return candidate.age > found.age || (candidate.age == found.age && candidate.x < found.x);
 }
 
-void Consider(const AgeLattice::Point& at, std::optional<int> age, Better better,
+void Consider(const AgeLattice::Point& at, const std::optional<TrialAge>& judged, Better better,
               std::optional<Found>& found) {
-    if (age && (!found || better(*age, found->age))) {
-        found = Found{at, *age};
+    if (judged && (!found || better(*judged, found->judged))) {
+        found = Found{at, *judged};
     }
 }
 
@@ -41,8 +43,8 @@ std::vector<std::size_t> AxesThatMove(const AgeLattice& lattice) {
     return axes;
 }
 
-// Moves one axis at a time to whichever of its values improves the age, until
-// none does. It finds the extremes that a refused press hides inside the box.
+// Moves one axis at a time to whichever of its values is better, until none
+// is.
 void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Better better,
            Found& found) {
     for (bool moved = true; moved;) {
@@ -56,9 +58,9 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
                 }
                 AgeLattice::Point at = found.at;
                 at[axis] = offset;
-                const std::optional<int> age = lattice.AgeAt(at);
-                if (age && better(*age, found.age)) {
-                    found = Found{at, *age};
+                const std::optional<TrialAge> judged = lattice.AgeAt(at);
+                if (judged && better(*judged, found.judged)) {
+                    found = Found{at, *judged};
                     moved = true;
                 }
             }
@@ -77,7 +79,7 @@ void Climb(const AgeLattice& lattice, const std::vector<std::size_t>& axes, Bett
 // which side of the year it falls.
 std::optional<AgeRange> JudgeAgeRange(const FaceFields& fields) {
     const AgeLattice lattice(fields);
-    const std::optional<int> fieldsAge = lattice.FieldsAge();
+    const std::optional<TrialAge> fieldsAge = lattice.FieldsAge();
     if (!fieldsAge) {
         return std::nullopt;
     }
@@ -86,7 +88,7 @@ std::optional<AgeRange> JudgeAgeRange(const FaceFields& fields) {
     std::optional<Found> youngest;
     std::optional<Found> oldest;
     const AgeLattice::Point rebuilt{};
-    const std::optional<int> rebuiltAge = lattice.AgeAt(rebuilt);
+    const std::optional<TrialAge> rebuiltAge = lattice.AgeAt(rebuilt);
     Consider(rebuilt, rebuiltAge, Younger, youngest);
     Consider(rebuilt, rebuiltAge, Older, oldest);
     for (std::uint32_t corner = 0; corner < (std::uint32_t{1} << axes.size()); ++corner) {
@@ -96,19 +98,19 @@ std::optional<AgeRange> JudgeAgeRange(const FaceFields& fields) {
             at[axes[bit]] =
                 (corner >> bit & 1) != 0 ? lattice.Highest(named) : lattice.Lowest(named);
         }
-        const std::optional<int> age = lattice.AgeAt(at);
-        Consider(at, age, Younger, youngest);
-        Consider(at, age, Older, oldest);
+        const std::optional<TrialAge> judged = lattice.AgeAt(at);
+        Consider(at, judged, Younger, youngest);
+        Consider(at, judged, Older, oldest);
     }
 
-    AgeRange range{*fieldsAge, *fieldsAge};
+    AgeRange range{fieldsAge->age, fieldsAge->age};
     if (youngest) {
         Climb(lattice, axes, Younger, *youngest);
-        range.low = std::min(range.low, youngest->age);
+        range.low = std::min(range.low, youngest->judged.age);
     }
     if (oldest) {
         Climb(lattice, axes, Older, *oldest);
-        range.high = std::max(range.high, oldest->age);
+        range.high = std::max(range.high, oldest->judged.age);
     }
     return range;
 }

@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-std::optional<int> JudgeTrial(FaceFields& trial) {
+std::optional<TrialAge> JudgeTrial(FaceFields& trial) {
     // The judgement leaves the age alone when it cannot judge.
     trial.WriteText(Field::LabelAP, "");
     const auto [params, geometry] = ReadFaceParams(trial);
@@ -14,7 +14,7 @@ std::optional<int> JudgeTrial(FaceFields& trial) {
     if (trial.ReadText(Field::LabelAP).empty()) {
         return std::nullopt;
     }
-    return ReadInt(trial, Field::LabelAP);
+    return TrialAge{ReadInt(trial, Field::LabelAP), ReadReal(trial, Field::EditX).Value()};
 }
 
 } // namespace quorvel

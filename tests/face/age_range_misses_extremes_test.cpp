@@ -53,16 +53,16 @@ RecordingFields Judged(const RangeCase& c) {
 // Every point of the box, and the fields' own age.
 AgeRange BruteForce(const FaceFields& fields) {
     const AgeLattice lattice(fields);
-    const int own = *lattice.FieldsAge();
+    const int own = lattice.FieldsAge()->age;
     AgeRange range{own, own};
     AgeLattice::Point at{};
     for (std::size_t axis = 0; axis < kLatticeAxes; ++axis) {
         at[axis] = lattice.Lowest(static_cast<LatticeAxis>(axis));
     }
     for (;;) {
-        if (const std::optional<int> age = lattice.AgeAt(at)) {
-            range.low = std::min(range.low, *age);
-            range.high = std::max(range.high, *age);
+        if (const std::optional<TrialAge> judged = lattice.AgeAt(at)) {
+            range.low = std::min(range.low, judged->age);
+            range.high = std::max(range.high, judged->age);
         }
         std::size_t axis = 0;
         while (axis < kLatticeAxes && at[axis] == lattice.Highest(static_cast<LatticeAxis>(axis))) {
@@ -140,6 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
             20,
             10,
             {{Field::EditMO, "3.5"}, {Field::EditE, "5"}}},
+        RangeCase{"rounding_tie_behind_a_corner_that_truncation_ties",
+                  {{1, 220, 147}, {2, 152, 147}, {3, 0, 49}, {4, 0, 234}, {7, 0, 154}, {8, 0, 186}},
+                  26,
+                  16,
+                  {}},
         RangeCase{"small_face_typed_between_pixels_keeps_its_own_age",
                   {},
                   20,
