@@ -71,10 +71,10 @@ void PictureView::SetZoom(double zoom) {
     zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
     resize(Scaled(content_, zoom_));
     update();
+    shownMarkers_ = MarkerAreas();
     if (zoom_ != before) {
         emit ZoomChanged(zoom_);
     }
-    shownMarkers_ = MarkerAreas();
 }
 
 double PictureView::NextZoomIn() const {

@@ -140,16 +140,33 @@ void WriteWorkingCopy(const QImage& image, const QString& path) {
     }
 }
 
-} // namespace
-
-std::string ImportPhoto(const std::string& photoName) {
-    const PhotoBytes photo = ReadPhoto(photoName);
+// The working copy's pixels: upright, opaque and no larger than a bitmap may be.
+QImage CopyOf(const PhotoBytes& photo, const std::string& photoName) {
     const QImage upright = ReadUpright(photo.bytes, photoName);
     RefuseOversized(upright);
     const QImage copy = ForCopy(upright);
     if (copy.isNull()) {
         throw Failure(kOutOfMemoryMessage);
     }
+    return copy;
+}
+
+} // namespace
+
+QImage ReadUprightPhoto(const std::string& photoName) {
+    // A grey or 1-bit photo keeps its few bits in the working copy, which
+    // reads back as 32-bit pixels: so are they here.
+    const QImage pixels =
+        CopyOf(ReadPhoto(photoName), photoName).convertToFormat(QImage::Format_RGB32);
+    if (pixels.isNull()) {
+        throw Failure(kOutOfMemoryMessage);
+    }
+    return pixels;
+}
+
+std::string ImportPhoto(const std::string& photoName) {
+    const PhotoBytes photo = ReadPhoto(photoName);
+    const QImage copy = CopyOf(photo, photoName);
     const QString path = WorkingCopyPath(QString::fromStdString(photoName));
     // The old bookkeeping goes first: a copy is never taken for another photo's.
     ForgetWorkingCopySource(path);
