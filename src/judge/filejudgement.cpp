@@ -12,7 +12,7 @@
 #include "numtext/parseint.h"
 #include "picture/core/picturemessages.h"
 #include "picture/fileextension.h"
-#include "picture/photo/photoformats.h"
+#include "picture/pictureformats.h"
 #include "picture/photo/photoimport.h"
 #include "picture/pictureloader.h"
 #include "picture/raster/imageraster.h"
@@ -32,7 +32,7 @@ constexpr std::size_t kFieldCount = 11;
 class NoDrawing final : public DrawingSurface {
 public:
     void SetPenWidth(int) override {}
-    void SetPenColor(std::uint32_t) override {}
+    void SetPenColor(Rgb) override {}
     void MoveTo(std::int32_t, std::int32_t) override {}
     void LineTo(std::int32_t, std::int32_t) override {}
     void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}

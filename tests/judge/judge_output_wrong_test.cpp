@@ -131,7 +131,7 @@ TEST_F(JudgeOutput, FieldsAreThoseOfThePressesOnTheLandmarks) {
                    fields);
     class : public DrawingSurface, public PictureAccess {
         void SetPenWidth(int) override {}
-        void SetPenColor(std::uint32_t) override {}
+        void SetPenColor(Rgb) override {}
         void MoveTo(std::int32_t, std::int32_t) override {}
         void LineTo(std::int32_t, std::int32_t) override {}
         void Ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}

@@ -19,7 +19,7 @@ constexpr int kPhotoHeight = 3000;
 constexpr int kCentreX = 2000;
 constexpr int kCentreY = 1500;
 constexpr int kHalfBox = 5; // the overlay's marker boxes are 10 pixels on a side
-constexpr std::uint32_t kRed = 0x0000FF;
+constexpr Rgb kRed{255, 0, 0};
 
 constexpr int kLookAround = 60; // screen pixels about the marker's centre
 

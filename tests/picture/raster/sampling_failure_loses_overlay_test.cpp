@@ -40,12 +40,12 @@ void operator delete(void* memory, std::size_t) noexcept {
 namespace quorvel {
 namespace {
 
-constexpr std::uint32_t kRedBgr = 0x0000FF;
+constexpr Rgb kRed{255, 0, 0};
 
 TEST(SamplingFailureLosesOverlay, OverlayBytesBackAfterAFailedSample) {
     const auto picture = MakeBlankRaster(32, 24);
     DrawingSurface& surface = picture->GetDrawingSurface();
-    surface.SetPenColor(kRedBgr);
+    surface.SetPenColor(kRed);
     surface.SetPenWidth(3);
     surface.MoveTo(0, 12);
     surface.LineTo(32, 12);
