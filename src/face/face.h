@@ -5,6 +5,8 @@
 #include "face/facefields.h"
 #include "face/faceparams.h"
 #include "face/judgement.h"
+#include "face/judgementdetails.h"
+#include "face/judgementrange.h"
 #include "face/landmark.h"
 #include "face/overlay.h"
 #include "face/pictureaccess.h"
