@@ -14,6 +14,8 @@ packages=(
     locales                                     # tests run under de_DE and ja_JP
     xvfb xauth xdotool                          # the end-to-end test
     xdg-utils  # the read-me command opens Quorvel.txt with xdg-open
+    libdlib-dev libdlib-data                    # face detection and its 68-point landmark model
+    libopencv-imgproc-dev                       # GrabCut for the top of the head
     dpkg-dev                                    # the package: its build flags and library dependencies
     lintian appstream desktop-file-utils man-db # the package's checks
 )

@@ -3,6 +3,7 @@
 #include "face/contourslider.h"
 #include "face/drawingsurface.h"
 #include "face/facefields.h"
+#include "face/facelandmarks.h"
 #include "face/faceparams.h"
 #include "face/judgement.h"
 #include "face/judgementdetails.h"

@@ -57,13 +57,17 @@ void WriteWorkingCopy(const QImage& image, const QString& path) {
 
 } // namespace
 
-std::string ImportPhoto(const std::string& photoName) {
-    const QString photo = QString::fromStdString(photoName);
-    const QImage opaque = Opaque(ReadUpright(photo));
+QImage ReadUprightPhoto(const std::string& photoName) {
+    const QImage opaque = Opaque(ReadUpright(QString::fromStdString(photoName)));
     if (opaque.isNull()) {
         throw Failure(kOutOfMemoryMessage);
     }
-    const QString path = WorkingCopyPath(photo);
+    return opaque;
+}
+
+std::string ImportPhoto(const std::string& photoName) {
+    const QImage opaque = ReadUprightPhoto(photoName);
+    const QString path = WorkingCopyPath(QString::fromStdString(photoName));
     WriteWorkingCopy(opaque, path);
     return path.toStdString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <string>
 
 namespace quorvel {
@@ -11,5 +12,9 @@ namespace quorvel {
 // that cannot be read and "写真の作業用ｺﾋﾟｰ %s を書き込めません" when the copy
 // cannot be written, leaving any earlier copy as it was.
 std::string ImportPhoto(const std::string& photoName);
+
+// The pixels ImportPhoto writes to the working copy, without writing it:
+// upright, opaque, QImage::Format_RGB32. Throws as ImportPhoto does.
+QImage ReadUprightPhoto(const std::string& photoName);
 
 } // namespace quorvel
