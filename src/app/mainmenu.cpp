@@ -20,12 +20,6 @@ std::vector<MenuCommand> MenuCommands() {
          "写真を取り込む(&I)...",
          {Qt::CTRL | Qt::Key_I},
          &Form::ImportPhotoItemClick},
-        // Beside the commands that bring the picture it works on.
-        {kFileMenu,
-         "DetectFaceItem",
-         "顔を検出(&D)",
-         {Qt::CTRL | Qt::Key_D},
-         &Form::DetectFaceItemClick},
         Separator(kFileMenu, "N3"),
         {kFileMenu, "OpenResultItem", "結果を開く(&R)...", {}, &Form::OpenResultItemClick},
         {kFileMenu,
@@ -47,6 +41,14 @@ std::vector<MenuCommand> MenuCommands() {
          {Qt::CTRL | Qt::Key_0},
          &Form::ActualSizeItemClick},
         {kViewMenu, "FitWindowItem", "ｳｨﾝﾄﾞｳに合わせる(&W)", {}, &Form::FitWindowItemClick},
+        // The commands that work on the face shown, apart from the zoom: the
+        // file menu keeps its entries as they always were.
+        Separator(kViewMenu, "N4"),
+        {kViewMenu,
+         "DetectFaceItem",
+         "顔を検出(&D)",
+         {Qt::CTRL | Qt::Key_D},
+         &Form::DetectFaceItemClick},
         {kViewMenu,
          "JudgementDetailsItem",
          "判定の詳細(&J)...",
