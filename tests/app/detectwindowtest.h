@@ -1,5 +1,6 @@
 #pragma once
 
+#include "detect/modelfile.h"
 #include "photowindowtest.h"
 
 #include <QElapsedTimer>
@@ -18,6 +19,15 @@ private:
     QElapsedTimer clock_;
     qint64 last_ = 0;
     qint64 longest_ = 0;
+};
+
+// Names the landmark model file while it lives.
+class ModelFileVariable {
+public:
+    explicit ModelFileVariable(const char* value) { qputenv(kModelFileVariable, value); }
+    ~ModelFileVariable() { qunsetenv(kModelFileVariable); }
+    ModelFileVariable(const ModelFileVariable&) = delete;
+    ModelFileVariable& operator=(const ModelFileVariable&) = delete;
 };
 
 // The main window with face detection on the installed landmark model, which

@@ -1,18 +1,9 @@
 // Without the model file, Ctrl+D says which package provides it and changes
 // nothing.
-#include "detect/modelfile.h"
 #include "detectwindowtest.h"
 
 namespace quorvel::testing {
 namespace {
-
-class ModelFileVariable {
-public:
-    explicit ModelFileVariable(const char* value) { qputenv(kModelFileVariable, value); }
-    ~ModelFileVariable() { qunsetenv(kModelFileVariable); }
-    ModelFileVariable(const ModelFileVariable&) = delete;
-    ModelFileVariable& operator=(const ModelFileVariable&) = delete;
-};
 
 TEST_F(DetectWindowTest, MissingModelNamesPackage) {
     const ModelFileVariable nowhere("/nonexistent/landmarks.dat");
