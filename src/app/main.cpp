@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
         application.SetUp();
         quorvel::TMainForm mainForm;
         mainForm.show();
+        mainForm.LoadLandmarkModelWhenIdle();
         if (!given.isEmpty()) {
             mainForm.OpenGivenFileLater(given);
         }

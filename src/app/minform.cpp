@@ -3,19 +3,26 @@
 #include "app/errorreport.h"
 #include "app/givenfile.h"
 #include "app/informationmessage.h"
+#include "app/judgementdetailsdialog.h"
+#include "app/landmarkmodels.h"
 #include "app/minformtexts.h"
 #include "app/replacequestion.h"
 #include "app/resultmessages.h"
 #include "app/shellopen.h"
 #include "app/verdiag.h"
 #include "app/widgets/notifyingslider.h"
+#include "detect/detectmessages.h"
 #include "face/contourslider.h"
+#include "face/facelandmarks.h"
+#include "face/judgementdetails.h"
+#include "face/judgementrange.h"
 #include "face/landmark.h"
 #include "face/overlay.h"
 #include "numtext/failure.h"
 #include "numtext/parseint.h"
 #include "view/zoomanchor.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -28,6 +35,15 @@
 #include <cmath>
 
 namespace quorvel {
+namespace {
+
+// How often the window looks whether the detection has finished; each look
+// takes microseconds.
+constexpr int kProposalPollMilliseconds = 20;
+// After start-up, once the window has been painted.
+constexpr int kModelPreloadDelayMilliseconds = 500;
+
+} // namespace
 
 std::string TMainForm::ReadText(Field field) const {
     if (field == Field::LabelAP) {
@@ -49,7 +65,30 @@ void TMainForm::WriteText(Field field, const std::string& text) {
 }
 
 void TMainForm::DrawClick(QObject*) {
+    LabelRange->hide(); // as the redraw resets the age, until it judges anew
+    LabelAP->setToolTip({});
     RedrawOverlay(Document.Step(), *this, Document.PictureName(), *Image);
+    ShowAgeRange();
+}
+
+// The redraw at the last step has judged when the age label holds an age.
+bool TMainForm::AgeJudged() const {
+    return Document.Step() == wizstep::kJudged && TryParseInt(ReadText(Field::LabelAP));
+}
+
+void TMainForm::ShowAgeRange() {
+    if (!AgeJudged()) {
+        return;
+    }
+    const std::optional<AgeRange> range = JudgeAgeRange(*this);
+    if (!range) {
+        return;
+    }
+    const QString text = QString::fromUtf8(kAgeRangeText).arg(range->low).arg(range->high);
+    LabelRange->setText(text);
+    LabelRange->adjustSize();
+    LabelRange->show();
+    LabelAP->setToolTip(text);
 }
 
 void TMainForm::ImageMouseDown(QObject* Sender, Qt::MouseButton, PressShift, int X, int Y) {
@@ -79,6 +118,7 @@ void TMainForm::UpdateWizStep() {
 // The document has a new picture: a photo starts fitted to the window, a
 // bitmap at its own pixels, and the guidance follows the new step.
 void TMainForm::ShowDocument() {
+    ++PictureGeneration;
     if (Document.FromPhoto()) {
         FitWindowItemClick(Image);
     } else {
@@ -278,6 +318,58 @@ void TMainForm::dropEvent(QDropEvent* event) {
         event->acceptProposedAction();
         OpenGivenFileLater(fileName);
     }
+}
+
+void TMainForm::LoadLandmarkModelWhenIdle() {
+    QTimer::singleShot(kModelPreloadDelayMilliseconds, this,
+                       [] { RunGuarded([] { SharedLandmarkModel().Start(); }); });
+}
+
+// A second press while one runs does nothing: the first one's result comes.
+void TMainForm::DetectFaceItemClick(QObject*) {
+    if (Proposal.Running()) {
+        return;
+    }
+    if (Image->CurrentPicture() == nullptr || Document.PictureName().empty()) {
+        throw Failure(kNothingToDetectMessage);
+    }
+    Proposal.Start(SharedLandmarkModel(), Document.PictureName());
+    ProposalGeneration = PictureGeneration;
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    ProposalPoll.setInterval(kProposalPollMilliseconds);
+    ProposalPoll.start();
+}
+
+// Places the proposed landmarks as the presses of their steps would and
+// leaves the contour, the user's judgement, to the slider of step 5. A result
+// for a picture no longer shown is dropped.
+void TMainForm::ApplyLandmarkProposal() {
+    if (!Proposal.Finished()) {
+        return;
+    }
+    ProposalPoll.stop();
+    QApplication::restoreOverrideCursor();
+    // A failure is reported whichever picture it came from.
+    const bool stale =
+        ProposalGeneration != PictureGeneration || Proposal.PictureFile() != Document.PictureName();
+    const std::optional<FaceLandmarks> landmarks = Proposal.Take();
+    if (stale) {
+        return;
+    }
+    if (!landmarks) {
+        throw Failure(kNoFaceMessage);
+    }
+    PlaceLandmarks(*landmarks, *this);
+    Document.SetStep(wizstep::kUpperContour);
+    UpdateWizStep();
+}
+
+void TMainForm::JudgementDetailsItemClick(QObject*) {
+    if (!AgeJudged()) {
+        throw Failure(kNothingJudgedMessage);
+    }
+    JudgementDetailsDialog dialog(DescribeJudgement(*this), this);
+    dialog.exec();
 }
 
 } // namespace quorvel

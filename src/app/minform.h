@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/filechooser.h"
+#include "app/landmarkproposaljob.h"
 #include "app/openfiledialog.h"
 #include "app/picturedocument.h"
 #include "face/facefields.h"
 #include "view/pictureview.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <string>
 
@@ -60,6 +62,15 @@ public:
     void ImportPhotoItemClick(QObject* Sender);
     void OpenResultItemClick(QObject* Sender);
     void SaveResultItemClick(QObject* Sender);
+    // Proposes the landmarks of the picture shown, off the window's thread,
+    // and stands at the upper contour with them placed.
+    void DetectFaceItemClick(QObject* Sender);
+    void JudgementDetailsItemClick(QObject* Sender);
+
+    // Starts loading the landmark model once the window has come up, so that
+    // the first face detection need not wait for it. The program calls it;
+    // a window made without it loads the model at the first detection.
+    void LoadLandmarkModelWhenIdle();
 
     // Opens a file named at start-up or dropped on the window once the event
     // loop runs, so that a failure is reported with the window shown: a saved
@@ -91,6 +102,9 @@ private:
     void ImportPhotoFile(const std::string& photo);
     void OpenResultFile(const std::string& fileName);
     QImage PictureToSave() const;
+    bool AgeJudged() const;
+    void ShowAgeRange();
+    void ApplyLandmarkProposal();
 
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
@@ -108,6 +122,7 @@ private:
     std::array<QLabel*, kFieldCount> RowLabels{}; // Label1 to Label11
     QLabel* Label12 = nullptr;
     QLabel* LabelAP = nullptr;
+    QLabel* LabelRange = nullptr; // the age's range, under the age at step 9
     QPushButton* RedrawButton = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     PictureView* Image = nullptr;
@@ -122,6 +137,14 @@ private:
     // picture of the result reopened since. OpenBmpDialog keeps its own path,
     // so it reopens at the bitmap the user chose.
     PictureDocument Document;
+    // Counts the pictures ShowDocument has shown, so that a proposal for one
+    // is not applied to the next.
+    int PictureGeneration = 0;
+
+    // The running face detection, asked for its end by ProposalPoll.
+    LandmarkProposalJob Proposal;
+    int ProposalGeneration = 0;
+    QTimer ProposalPoll;
 };
 
 } // namespace quorvel

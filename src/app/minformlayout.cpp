@@ -12,6 +12,7 @@
 #include "app/widgets/splitterbar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -80,7 +81,12 @@ TMainForm::TMainForm()
     NextButton->setFocus(); // the first control in tab order that can take it at step 0
 }
 
-TMainForm::~TMainForm() = default;
+// A detection still running is waited for; its busy cursor goes with it.
+TMainForm::~TMainForm() {
+    if (Proposal.Running()) {
+        QApplication::restoreOverrideCursor();
+    }
+}
 
 void TMainForm::CreateGuidancePanel() {
     const FormScale scale(font());
@@ -105,6 +111,10 @@ void TMainForm::CreateParameterPanel() {
     Label12 = MakeLabel(Panel2, "Label12", "推定年齢", scale.Point(16, 24));
     LabelAP = MakeLabel(Panel2, "LabelAP", "未判定", scale.Point(88, 24));
     LabelAP->setAccessibleDescription(QStringLiteral("推定年齢"));
+    // Under the age, above the first row; shown only while an age is.
+    LabelRange = MakeLabel(Panel2, "LabelRange", "", scale.Point(88, 40));
+    LabelRange->setAccessibleName(QString::fromUtf8(kAgeRangeName));
+    LabelRange->hide();
     for (std::size_t i = 0; i < kParameterRows.size(); ++i) {
         const ParameterRow& row = kParameterRows[i];
         const int offset = 24 * static_cast<int>(i);
@@ -182,6 +192,8 @@ void TMainForm::BindHandlers() {
     Bind(NextButton, &QPushButton::clicked, &TMainForm::NextButtonClick);
     Bind(RedrawButton, &QPushButton::clicked, &TMainForm::RedrawButtonClick);
     Bind(TrackBar, &NotifyingSlider::Notified, &TMainForm::TrackBarChange);
+    connect(&ProposalPoll, &QTimer::timeout, this,
+            [this] { RunGuarded([&] { ApplyLandmarkProposal(); }); });
     connect(Image, &PictureView::Pressed, this,
             [this](Qt::MouseButton button, PressShift shift, int x, int y) {
                 RunGuarded([&] { ImageMouseDown(Image, button, shift, x, y); });

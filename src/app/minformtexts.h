@@ -59,4 +59,14 @@ inline constexpr int kResultSavedSignMilliseconds = 10000;
 inline constexpr const char* kZoomText = "%1 %";
 inline constexpr const char* kZoomDescription = "表示倍率";
 
+// The age's range at step 9, beside the age and in its tool tip.
+inline constexpr const char* kAgeRangeText = "範囲 %1–%2";
+inline constexpr const char* kAgeRangeName = "推定年齢の範囲";
+
+// Commands that need a picture or a judgement to work on.
+inline constexpr const char* kNothingToDetectMessage =
+    "顔を検出する画像がありません（先に画像を開いてください）";
+inline constexpr const char* kNothingJudgedMessage =
+    "判定の詳細がありません（先に判定してください）";
+
 } // namespace quorvel
