@@ -10,6 +10,7 @@
 #include "app/widgets/namedcontrols.h"
 #include "app/widgets/notifyingslider.h"
 #include "app/widgets/splitterbar.h"
+#include "face/fielddefaults.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,7 +110,8 @@ void TMainForm::CreateGuidancePanel() {
 void TMainForm::CreateParameterPanel() {
     const FormScale scale(font());
     Label12 = MakeLabel(Panel2, "Label12", "推定年齢", scale.Point(16, 24));
-    LabelAP = MakeLabel(Panel2, "LabelAP", "未判定", scale.Point(88, 24));
+    LabelAP = MakeLabel(Panel2, "LabelAP", kFieldDefaults[static_cast<std::size_t>(Field::LabelAP)],
+                        scale.Point(88, 24));
     LabelAP->setAccessibleDescription(QStringLiteral("推定年齢"));
     // Under the age, above the first row; shown only while an age is.
     LabelRange = MakeLabel(Panel2, "LabelRange", "", scale.Point(88, 40));
@@ -121,7 +123,8 @@ void TMainForm::CreateParameterPanel() {
         auto* label = Named(new QLabel(QString::fromUtf8(row.caption), Panel2), row.labelName);
         label->setGeometry(scale.Rect(12, 64 + offset, 41, 17));
         label->setAlignment(Qt::AlignCenter);
-        auto* edit = Named(new QLineEdit(QString::fromUtf8(row.text), Panel2), row.editName);
+        auto* edit =
+            Named(new QLineEdit(QString::fromUtf8(kFieldDefaults[i]), Panel2), row.editName);
         edit->setGeometry(scale.Rect(60, 60 + offset, 97, 23));
         edit->setMaxLength(std::numeric_limits<int>::max()); // any text of any length
         if (i >= kFirstResultRow) {

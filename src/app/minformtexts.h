@@ -30,22 +30,21 @@ struct ParameterRow {
     const char* labelName;
     const char* caption;
     const char* editName;
-    const char* text;
 };
 
-// Indexed by Field, EditCX to EditX.
+// Indexed by Field, EditCX to EditX; their first texts are kFieldDefaults.
 inline constexpr std::array<ParameterRow, kFieldCount> kParameterRows{{
-    {"Label1", "cx", "EditCX", "0"},
-    {"Label2", "cy", "EditCY", "0"},
-    {"Label3", "r", "EditR", "100"},
-    {"Label4", "h", "EditH", "1.2"},
-    {"Label5", "mo", "EditMO", "1.2"},
-    {"Label6", "e", "EditE", "0"},
-    {"Label7", "nh", "EditNH", "0.3"},
-    {"Label8", "mh", "EditMH", "0.5"},
-    {"Label9", "a", "EditA", "0"},
-    {"Label10", "y", "EditY", "0"},
-    {"Label11", "x", "EditX", "0"},
+    {"Label1", "cx", "EditCX"},
+    {"Label2", "cy", "EditCY"},
+    {"Label3", "r", "EditR"},
+    {"Label4", "h", "EditH"},
+    {"Label5", "mo", "EditMO"},
+    {"Label6", "e", "EditE"},
+    {"Label7", "nh", "EditNH"},
+    {"Label8", "mh", "EditMH"},
+    {"Label9", "a", "EditA"},
+    {"Label10", "y", "EditY"},
+    {"Label11", "x", "EditX"},
 }};
 
 // EditY and EditX are written only by the judgement.
