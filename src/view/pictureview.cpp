@@ -150,8 +150,7 @@ QRect PictureView::WidgetArea(const QRect& pictureArea) const {
     const int top = WidgetLength(std::floor(pictureArea.top() * zoom_));
     const int right = WidgetLength(std::ceil((pictureArea.right() + 1.0) * zoom_));
     const int bottom = WidgetLength(std::ceil((pictureArea.bottom() + 1.0) * zoom_));
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1))
-        .adjusted(-kStrokeReach, -kStrokeReach, kStrokeReach, kStrokeReach);
+    return WithStrokeReach(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
 }
 
 // The part of the view its scrolling area shows; all of it when it stands alone.

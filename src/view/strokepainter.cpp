@@ -1,6 +1,9 @@
 #include "view/strokepainter.h"
 
 #include <QPen>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace quorvel {
 namespace {
@@ -55,9 +58,17 @@ void PaintStrokes(QPainter& painter, const std::vector<OverlayStroke>& strokes, 
 }
 
 QRect EllipseArea(const OverlayStroke& stroke, double zoom) {
-    return EllipseOnScreen(stroke, zoom)
-        .toAlignedRect()
-        .adjusted(-kStrokeReach, -kStrokeReach, kStrokeReach, kStrokeReach);
+    return WithStrokeReach(EllipseOnScreen(stroke, zoom).toAlignedRect());
+}
+
+QRect WithStrokeReach(const QRect& area) {
+    const auto grown = [](int edge, int by) {
+        const std::int64_t moved = std::int64_t{edge} + by;
+        return static_cast<int>(std::clamp<std::int64_t>(moved, std::numeric_limits<int>::min(),
+                                                         std::numeric_limits<int>::max()));
+    };
+    return QRect(QPoint(grown(area.left(), -kStrokeReach), grown(area.top(), -kStrokeReach)),
+                 QPoint(grown(area.right(), kStrokeReach), grown(area.bottom(), kStrokeReach)));
 }
 
 } // namespace quorvel

@@ -20,6 +20,10 @@ void PaintStrokes(QPainter& painter, const std::vector<OverlayStroke>& strokes, 
 // an ellipse below zoom 1 reaches further, to EllipseArea.
 inline constexpr int kStrokeReach = 2;
 
+// `area` grown by kStrokeReach on every side, kept within int: a picture
+// zoomed to the widget's largest size ends at INT_MAX.
+QRect WithStrokeReach(const QRect& area);
+
 // The widget pixels an ellipse stroke is painted on at `zoom`.
 QRect EllipseArea(const OverlayStroke& stroke, double zoom);
 
