@@ -47,7 +47,6 @@ paths=$(awk '{ print substr($6, 2) }' <<<"$listing")
 expected=(
     /usr/bin/Quorvel
     /usr/share/applications/quorvel.desktop
-    /usr/share/metainfo/org.example.quorvel.metainfo.xml
     /usr/share/doc/quorvel/Quorvel.txt
     /usr/share/doc/quorvel/copyright
     /usr/share/doc/quorvel/changelog.Debian.gz
@@ -62,7 +61,18 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$paths" || fail "missing $path"
 done
 
+# Software centres find the metadata by its id: the one file must bear it.
+metainfo=$(grep -x '/usr/share/metainfo/.*\.metainfo\.xml' <<<"$paths" || true)
+if [[ $(wc -w <<<"$metainfo") != 1 ]]; then
+    fail "not one AppStream file: $metainfo"
+    metainfo=
+fi
+
 dpkg-deb -x "$deb" "$work/root"
+if [[ -n $metainfo ]]; then
+    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$work/root$metainfo")
+    [[ ${metainfo##*/} == "$id.metainfo.xml" ]] || fail "$metainfo holds the id '$id'"
+fi
 # The read-me command's last folder is compiled in: it must be the installed one.
 strings -el "$work/root/usr/bin/Quorvel" | grep -x /usr/share/doc/quorvel >/dev/null ||
     fail "the program looks for its read-me elsewhere than /usr/share/doc/quorvel"
