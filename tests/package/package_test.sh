@@ -61,18 +61,16 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$paths" || fail "missing $path"
 done
 
+dpkg-deb -x "$deb" "$work/root"
 # Software centres find the metadata by its id: the one file must bear it.
-metainfo=$(grep -x '/usr/share/metainfo/.*\.metainfo\.xml' <<<"$paths" || true)
-if [[ $(wc -w <<<"$metainfo") != 1 ]]; then
-    fail "not one AppStream file: $metainfo"
-    metainfo=
+metainfo=("$work"/root/usr/share/metainfo/*.metainfo.xml)
+if ((${#metainfo[@]} != 1)) || [[ ! -f ${metainfo[0]} ]]; then
+    fail "not one AppStream file: ${metainfo[*]}"
+else
+    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "${metainfo[0]}")
+    [[ ${metainfo[0]##*/} == "$id.metainfo.xml" ]] || fail "${metainfo[0]##*/} holds the id '$id'"
 fi
 
-dpkg-deb -x "$deb" "$work/root"
-if [[ -n $metainfo ]]; then
-    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$work/root$metainfo")
-    [[ ${metainfo##*/} == "$id.metainfo.xml" ]] || fail "$metainfo holds the id '$id'"
-fi
 # The read-me command's last folder is compiled in: it must be the installed one.
 strings -el "$work/root/usr/bin/Quorvel" | grep -x /usr/share/doc/quorvel >/dev/null ||
     fail "the program looks for its read-me elsewhere than /usr/share/doc/quorvel"
